@@ -1,0 +1,31 @@
+# Thin wrapper over CMake: every goal first installs what it is missing.
+BUILD  ?= build
+JOBS   ?= $(shell nproc)
+DEPS   := bash scripts/install-deps.sh
+
+.PHONY: all build run test bench screenshot clean
+
+all: build
+
+build:
+	@$(DEPS) build
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	cd $(BUILD) && ./app/balance3
+
+test:
+	@$(DEPS) test
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS)
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+bench:
+	@$(DEPS) bench
+	@cmake -S . -B $(BUILD)-bench -DCMAKE_BUILD_TYPE=Release -DBALANCE3_BENCH=ON >/dev/null
+	@cmake --build $(BUILD)-bench -j $(JOBS) --target calc_bench
+	$(BUILD)-bench/bench/calc_bench
+
+clean:
+	rm -rf $(BUILD) $(BUILD)-bench

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <optional>
+
+namespace balance3 {
+
+inline constexpr long double kPi = 3.14159265358979323846L;
+inline constexpr long double kTwoPi = 6.28318530717958647693L;
+inline constexpr long double kRadiansToDegrees = 57.295779513082320877L;
+inline constexpr double kPositiveImaginaryAxis = 1.5707963267948966;
+inline constexpr double kNegativeImaginaryAxis = 4.71238898038469;
+
+// Angle of the vector (re, im), in [-pi/2, 3pi/2]. The quadrant is decided by
+// testRe and testIm (the parts as compared, possibly thresholded), the
+// arctangent is taken of the parts themselves. Both tests zero: no angle.
+std::optional<double> PolarAngle(double testRe, double testIm, double re,
+                                 double im);
+
+}  // namespace balance3

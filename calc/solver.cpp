@@ -1,0 +1,109 @@
+#include "solver.h"
+
+#include <cmath>
+
+#include "polar.h"
+#include "sincos.h"
+
+namespace balance3 {
+namespace {
+
+// Sarrus' six terms: for each, the column taken in rows 0, 1, 2, and its sign.
+struct Term {
+  int column[kPlanes];
+  int sign;
+};
+constexpr Term kTerms[6] = {
+    {{0, 1, 2}, +1}, {{1, 2, 0}, +1}, {{2, 0, 1}, +1},
+    {{2, 1, 0}, -1}, {{1, 0, 2}, -1}, {{0, 2, 1}, -1},
+};
+
+// Rounding leaves noise of about 1e-16 of the terms in a determinant that is
+// exactly zero in theory (two trial runs typed identical). Anything this
+// small relative to its terms is treated as zero; real measurements of a
+// nearly singular system stay far above it.
+constexpr long double kSingularRelative = 1e-12L;
+
+bool IsFinite(const PolarDeterminant& d) {
+  return std::isfinite(d.Re) && std::isfinite(d.Im) &&
+         std::isfinite(d.Magnitude);
+}
+
+}  // namespace
+
+PolarDeterminant ComputeDeterminant(const EffectVector (&m)[kPlanes][kPlanes]) {
+  PolarDeterminant d;
+  long double re = 0.0L;
+  long double im = 0.0L;
+  for (const Term& term : kTerms) {
+    long double magnitude = 1.0L;
+    long double angle = 0.0L;
+    for (int row = 0; row < kPlanes; ++row) {
+      magnitude *= m[row][term.column[row]].Magnitude;
+      angle += m[row][term.column[row]].Angle;
+    }
+    const double storedMagnitude = static_cast<double>(magnitude);
+    long double sine, cosine;
+    SinCos(static_cast<double>(angle), sine, cosine);
+    re += term.sign * (storedMagnitude * cosine);
+    im += term.sign * (storedMagnitude * sine);
+    d.TermScale += storedMagnitude;
+  }
+  d.Re = static_cast<double>(re);
+  d.Im = static_cast<double>(im);
+  d.Magnitude = static_cast<double>(std::sqrt(
+      static_cast<long double>(d.Im) * d.Im +
+      static_cast<long double>(d.Re) * d.Re));
+  d.Angle = PolarAngle(d.Re, d.Im, d.Re, d.Im);
+  return d;
+}
+
+SolveOutcome SolveCorrection(const EffectMatrix& effects,
+                             const MeasurementSet& set) {
+  SolveOutcome outcome;
+  const PolarDeterminant d = ComputeDeterminant(effects.a);
+  if (!IsFinite(d)) {
+    outcome.status = SolveStatus::OutOfRange;
+    return outcome;
+  }
+  if (!(d.Magnitude > kSingularRelative * d.TermScale)) {
+    outcome.status = SolveStatus::Singular;
+    return outcome;
+  }
+
+  for (int k = 0; k < kPlanes; ++k) {
+    EffectVector m[kPlanes][kPlanes];
+    for (int s = 0; s < kPlanes; ++s) {
+      for (int j = 0; j < kPlanes; ++j) m[s][j] = effects.a[s][j];
+      // -b[s]: the initial vibration turned by half a circle.
+      m[s][k] = {set.V[s][0], static_cast<double>(set.F[s][0] + kPi)};
+    }
+    const PolarDeterminant dk = ComputeDeterminant(m);
+    if (!IsFinite(dk)) {
+      outcome.status = SolveStatus::OutOfRange;
+      return outcome;
+    }
+
+    const long double mass =
+        static_cast<long double>(dk.Magnitude) / d.Magnitude * set.TrialRef[k];
+    outcome.result.Mass[k] = static_cast<double>(mass);
+
+    // A zero numerator has no direction; its weight is zero, so 0 degrees.
+    double angle = 0.0;
+    if (dk.Angle) {
+      long double phi = static_cast<long double>(*dk.Angle) - *d.Angle;
+      if (phi < 0) phi += kTwoPi;
+      angle = static_cast<double>(360.0L - phi * kRadiansToDegrees);
+    }
+    outcome.result.Angle[k] = angle;
+
+    if (!std::isfinite(outcome.result.Mass[k])) {
+      outcome.status = SolveStatus::OutOfRange;
+      return outcome;
+    }
+  }
+  outcome.status = SolveStatus::Solved;
+  return outcome;
+}
+
+}  // namespace balance3

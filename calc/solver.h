@@ -1,0 +1,39 @@
+#pragma once
+
+#include <optional>
+
+#include "effects.h"
+#include "measurement.h"
+
+namespace balance3 {
+
+// A 3x3 determinant in polar form, expanded by Sarrus' rule.
+struct PolarDeterminant {
+  double Re = 0.0;
+  double Im = 0.0;
+  double Magnitude = 0.0;
+  std::optional<double> Angle;  // none when Re and Im are both exactly zero
+  long double TermScale = 0.0;  // sum of the six term magnitudes
+};
+
+PolarDeterminant ComputeDeterminant(const EffectVector (&m)[kPlanes][kPlanes]);
+
+// Mass[k] in percent of plane k's trial weight, Angle[k] in degrees [0, 360].
+struct CorrectionResult {
+  double Mass[kPlanes] = {};
+  double Angle[kPlanes] = {};
+};
+
+enum class SolveStatus { Solved, Singular, OutOfRange };
+
+struct SolveOutcome {
+  SolveStatus status = SolveStatus::Singular;
+  CorrectionResult result;
+};
+
+// Solves a * x = -b for the correction factors by Cramer's rule in polar
+// form, where a is the effect matrix and b the initial run.
+SolveOutcome SolveCorrection(const EffectMatrix& effects,
+                             const MeasurementSet& set);
+
+}  // namespace balance3

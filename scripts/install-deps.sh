@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that a goal needs, and only those that are missing,
+# so a machine that has everything pays one dpkg-query and prints nothing.
+set -euo pipefail
+
+build=(cmake make g++ pkg-config qt6-base-dev fonts-liberation)
+declare -A extra=(
+  [build]=""
+  [test]="libgtest-dev"
+  [bench]="libbenchmark-dev"
+  [screenshot]="xvfb xauth imagemagick"
+)
+
+goal=${1:-build}
+[[ -v "extra[$goal]" ]] || { echo "install-deps: unknown goal '$goal'" >&2; exit 2; }
+# shellcheck disable=SC2206
+wanted=("${build[@]}" ${extra[$goal]})
+
+missing=()
+for pkg in "${wanted[@]}"; do
+  status=$(dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null || true)
+  [[ $status == "install ok installed" ]] || missing+=("$pkg")
+done
+((${#missing[@]} == 0)) && exit 0
+
+sudo=()
+((EUID == 0)) || sudo=(sudo)
+echo "install-deps: installing ${missing[*]}"
+"${sudo[@]}" apt-get update -q
+DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"

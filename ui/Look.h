@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+
+class QWidget;
+
+// The windows' fonts are Arial at character heights in pixels.
+QFont Arial(int pixelSize, bool bold = false);
+
+// Paints the widget's own background in `colour`.
+void SetBackground(QWidget* widget, const QColor& colour);
+
+// Places the window in the middle of the primary screen's free area.
+void CenterOnScreen(QWidget* window);

@@ -1,0 +1,83 @@
+#include "NSOUnit.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+
+#include "KeyPreview.h"
+#include "Look.h"
+#include "Pictures.h"
+#include "UnitAbout.h"
+
+namespace {
+
+// Client area of a 318 x 160 window with the usual frame and title bar.
+constexpr QSize kClientSize(304, 122);
+constexpr int kLabelHeight = 17;
+
+}  // namespace
+
+TNSOForm::TNSOForm(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint |
+                          Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
+  setObjectName("NSOForm");
+  setWindowTitle("Warning !!!");
+  setWindowIcon(pictures::PaintedIcon(pictures::PaintGear));
+  setFont(Arial(11));
+  SetBackground(this, QColor(0xE1, 0xE1, 0xE1));
+  resize(kClientSize);
+
+  Label1 = new QLabel("Set correct coefficients!", this);
+  Label1->setObjectName("Label1");
+  Label1->setFont(Arial(15, true));
+  Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  SetBackground(Label1, QColor(0xE8, 0xE8, 0xE8));
+  Label1->setGeometry(0, 0, width(), kLabelHeight);
+
+  auto* image = new pictures::PictureBox(pictures::PaintWarningSign,
+                                         QSize(84, 66), this);
+  image->setObjectName("Image2");
+  image->setGeometry(115, 23, 70, 50);
+
+  Button1 = new QPushButton("OK", this);
+  Button1->setObjectName("Button1");
+  Button1->setGeometry(107, 85, 81, 27);
+  Button1->setDefault(true);
+  connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
+
+  qApp->installEventFilter(this);
+}
+
+void TNSOForm::ShowWarning(const QString& text) {
+  Label1->setText(text);
+  if (isVisible()) return;  // the open dialog now shows the new text
+  CenterOnScreen(this);
+  Button1->setFocus();
+  exec();
+}
+
+void TNSOForm::resizeEvent(QResizeEvent* event) {
+  Label1->resize(width(), kLabelHeight);
+  QDialog::resizeEvent(event);
+}
+
+bool TNSOForm::eventFilter(QObject* watched, QEvent* event) {
+  QKeyEvent* key = keypreview::KeyFor(this, watched, event);
+  if (!key) return QDialog::eventFilter(watched, event);
+  if (key->type() == QEvent::KeyPress) {
+    switch (key->key()) {
+      case Qt::Key_Escape:
+      case Qt::Key_Insert:
+      case Qt::Key_F10:
+        reject();
+        return true;
+      case Qt::Key_F1:
+        if (help_) help_->Help();
+        return true;
+      default:
+        break;
+    }
+  }
+  return keypreview::HandleSharedKeys(watched, key);
+}

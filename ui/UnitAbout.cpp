@@ -1,0 +1,137 @@
+#include "UnitAbout.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include "KeyPreview.h"
+#include "Look.h"
+#include "NSOUnit.h"
+#include "Pictures.h"
+
+namespace {
+
+constexpr const char* kHelpPage = "vantrel.html";
+constexpr const char* kManual = "Kestrune_manual.pdf";
+const QColor kPanelColour(0xAB, 0xCC, 0xF3);
+
+QWidget* Panel(QWidget* parent, int height) {
+  auto* panel = new QWidget(parent);
+  SetBackground(panel, kPanelColour);
+  panel->setFixedHeight(height);
+  return panel;
+}
+
+QPushButton* PanelButton(const char* name, const char* caption, QRect geometry,
+                         QWidget* parent) {
+  auto* button = new QPushButton(caption, parent);
+  button->setObjectName(name);
+  button->setFont(Arial(20, true));
+  button->setAutoDefault(false);
+  button->setGeometry(geometry);
+  return button;
+}
+
+}  // namespace
+
+TFormAbout::TFormAbout(const QString& pagePath, QWidget* parent)
+    : QDialog(parent, Qt::Window | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint |
+                          Qt::WindowMinMaxButtonsHint |
+                          Qt::WindowCloseButtonHint) {
+  setObjectName("FormAbout");
+  setWindowTitle("About");
+  setWindowIcon(pictures::PaintedIcon(pictures::PaintRisingSun));
+  setFont(Arial(11));
+  resize(888, 441);  // a 902 x 479 window with the usual frame
+
+  auto* frame = new QFrame(this);
+  frame->setFrameStyle(QFrame::Panel | QFrame::Raised);
+  frame->setLineWidth(1);
+  WebBrowser1 = new QTextBrowser(frame);
+  WebBrowser1->setObjectName("WebBrowser1");
+  WebBrowser1->setFrameStyle(QFrame::NoFrame);
+  WebBrowser1->setOpenExternalLinks(true);
+  auto* frameLayout = new QVBoxLayout(frame);
+  frameLayout->setContentsMargins(1, 1, 1, 1);
+  frameLayout->addWidget(WebBrowser1);
+
+  QWidget* bottom = Panel(this, 59);
+  Button5 = PanelButton("Button5", "F10 - Exit", QRect(3, 1, 179, 49), bottom);
+  QWidget* right = Panel(bottom, 59);
+  right->setFixedWidth(260);
+  Button1 = PanelButton("Button1", "F1 - Manual", QRect(53, 1, 199, 49), right);
+  auto* bottomLayout = new QHBoxLayout(bottom);
+  bottomLayout->setContentsMargins(0, 0, 0, 0);
+  bottomLayout->addStretch();
+  bottomLayout->addWidget(right);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->addWidget(frame);
+  layout->addWidget(bottom);
+
+  connect(Button5, &QPushButton::clicked, this, &QDialog::reject);
+  connect(Button1, &QPushButton::clicked, this, &TFormAbout::Button1Click);
+  qApp->installEventFilter(this);
+  FormCreate(pagePath);
+}
+
+QString TFormAbout::HelpPagePath() {
+  return QFileInfo(QCoreApplication::applicationFilePath()).absolutePath() +
+         QDir::separator() + kHelpPage;
+}
+
+void TFormAbout::FormCreate(const QString& path) {
+  if (!QFileInfo::exists(path)) {
+    WebBrowser1->setPlainText(
+        QString("The help page was not found at %1.").arg(QDir::toNativeSeparators(path)));
+    return;
+  }
+  WebBrowser1->setSource(QUrl::fromLocalFile(path));
+}
+
+void TFormAbout::Help() {
+  if (isVisible()) {
+    raise();
+    activateWindow();
+    return;
+  }
+  exec();
+}
+
+void TFormAbout::Button1Click() {
+  const QString path = QDir::current().absoluteFilePath(kManual);
+  const bool opened = QFileInfo::exists(path) &&
+                      QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+  if (!opened && warning_) warning_->ShowWarning("Manual not found");
+}
+
+bool TFormAbout::eventFilter(QObject* watched, QEvent* event) {
+  QKeyEvent* key = keypreview::KeyFor(this, watched, event);
+  if (!key) return QDialog::eventFilter(watched, event);
+  if (key->type() == QEvent::KeyPress) {
+    switch (key->key()) {
+      case Qt::Key_F1:
+        Button1Click();
+        return true;
+      case Qt::Key_F10:
+        reject();
+        return true;
+      case Qt::Key_Escape:
+        return true;  // a dialog would close on Esc; this window does not
+      default:
+        break;
+    }
+  }
+  return keypreview::HandleSharedKeys(watched, key);
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QDialog>
+
+class QPushButton;
+class QTextBrowser;
+class TNSOForm;
+
+// The help window: the local help page in a browser, and the manual command.
+// Created once, hidden; creating it loads the page.
+class TFormAbout : public QDialog {
+  Q_OBJECT
+
+ public:
+  // Loads the page at `pagePath`: by default the help page beside the
+  // program file.
+  explicit TFormAbout(const QString& pagePath = HelpPagePath(),
+                      QWidget* parent = nullptr);
+
+  // "Manual not found" goes through this dialog.
+  void setWarningDialog(TNSOForm* warning) { warning_ = warning; }
+
+  // Shows the window modally and returns when it has been closed. Asked while
+  // it is already open (from the warning dialog over it), it only brings the
+  // open window to the front.
+  void Help();
+
+  // Opens the manual from the working directory in the desktop's viewer.
+  void Button1Click();
+
+  static QString HelpPagePath();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void FormCreate(const QString& pagePath);
+
+  QTextBrowser* WebBrowser1;
+  QPushButton* Button1;
+  QPushButton* Button5;
+  TNSOForm* warning_ = nullptr;
+};

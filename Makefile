@@ -13,7 +13,7 @@ build:
 	@cmake --build $(BUILD) -j $(JOBS)
 
 run: build
-	cd $(BUILD) && ./app/balance3
+	cd $(BUILD) && ./bin/balance3
 
 test:
 	@$(DEPS) test
@@ -25,7 +25,7 @@ bench:
 	@$(DEPS) bench
 	@cmake -S . -B $(BUILD)-bench -DCMAKE_BUILD_TYPE=Release -DBALANCE3_BENCH=ON >/dev/null
 	@cmake --build $(BUILD)-bench -j $(JOBS) --target calc_bench
-	$(BUILD)-bench/bench/calc_bench
+	$(BUILD)-bench/bin/calc_bench
 
 clean:
 	rm -rf $(BUILD) $(BUILD)-bench

@@ -1,0 +1,157 @@
+#include <QDesktopServices>
+#include <QFile>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+#include <QUrl>
+
+#include "UiFixture.h"
+
+// Stands in for the desktop's PDF viewer.
+class Viewer : public QObject {
+  Q_OBJECT
+ public:
+  QList<QUrl> opened;
+ public slots:
+  void open(const QUrl& url) { opened << url; }
+};
+
+class HelpWindowTest : public QObject {
+  Q_OBJECT
+
+  UiFixture ui;
+  QTemporaryDir workDir;  // the working directory, where the manual is looked for
+  Viewer viewer;
+  QString startDir;
+
+  void putManual() {
+    QFile manual(workDir.filePath("Kestrune_manual.pdf"));
+    QVERIFY(manual.open(QIODevice::WriteOnly));
+  }
+  QTextBrowser* browser(TFormAbout& about) {
+    return about.findChild<QTextBrowser*>("WebBrowser1");
+  }
+
+ private slots:
+  void initTestCase() {
+    startDir = QDir::currentPath();
+    QDesktopServices::setUrlHandler("file", &viewer, "open");
+  }
+  void cleanupTestCase() {
+    QDesktopServices::unsetUrlHandler("file");
+    QDir::setCurrent(startDir);
+  }
+  void init() {
+    QTest::failOnWarning(QRegularExpression("exec|[Rr]ecursive|modal"));
+    QVERIFY(QDir::setCurrent(workDir.path()));
+    viewer.opened.clear();
+    ui.start();
+  }
+  void cleanup() {
+    QFile::remove(workDir.filePath("Kestrune_manual.pdf"));
+    const QString problem = ui.stop();
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
+  }
+
+  void looksAsDesigned() {
+    TFormAbout& about = ui.about();
+    QCOMPARE(about.metaObject()->className(), "TFormAbout");
+    QCOMPARE(about.windowTitle(), "About");
+    QCOMPARE(about.findChild<QPushButton*>("Button5")->text(), "F10 - Exit");
+    QCOMPARE(about.findChild<QPushButton*>("Button1")->text(), "F1 - Manual");
+    QVERIFY(!about.isVisible());
+  }
+
+  void loadsThePageBesideTheProgramFromAnyWorkingDirectory() {
+    QVERIFY(QDir::currentPath() != QCoreApplication::applicationDirPath());
+    QTextBrowser* page = browser(ui.about());
+    QCOMPARE(page->source(), QUrl::fromLocalFile(TFormAbout::HelpPagePath()));
+    QCOMPARE(page->documentTitle(), "Balancing calculator for 3 planes of correction");
+  }
+
+  void aMissingPageIsSaidInTheBrowser() {
+    TFormAbout about("/nowhere/vantrel.html");
+    QVERIFY(browser(about)->toPlainText().contains("/nowhere/vantrel.html"));
+  }
+
+  void opensFromEachPlaceAndReturns_data() {
+    QTest::addColumn<int>("place");
+    QTest::newRow("F1 in the main window") << 0;
+    QTest::newRow("the F1 - Help button") << 1;
+    QTest::newRow("F1 in the warning dialog") << 2;
+  }
+  void opensFromEachPlaceAndReturns() {
+    QFETCH(int, place);
+    QStringList seen;
+    if (place == 2) ui.driver().then(steps::Press(Qt::Key_F1));
+    ui.driver().then(steps::Note(seen));
+    ui.driver().then(steps::Press(Qt::Key_F10));
+    if (place == 2) ui.driver().then(steps::Note(seen));
+    if (place == 2) ui.driver().then(steps::Press(Qt::Key_Escape));
+
+    if (place == 0) QTest::keyClick(&ui.form(), Qt::Key_F1);
+    if (place == 1) QTest::mouseClick(ui.form().findChild<QPushButton*>("Button3"), Qt::LeftButton);
+    if (place == 2) ui.warning().ShowWarning("Incorrect trial weight");
+
+    QStringList expected{"FormAbout"};
+    if (place == 2) expected << "NSOForm";
+    QCOMPARE(seen, expected);
+    QVERIFY(!ui.about().isVisible());
+  }
+
+  void manualOpensFromTheWorkingDirectory() {
+    putManual();
+    ui.driver().then(steps::Press(Qt::Key_F1));
+    ui.driver().then(steps::Press(Qt::Key_F10));
+    ui.about().Help();
+    QCOMPARE(viewer.opened,
+             QList<QUrl>{QUrl::fromLocalFile(workDir.filePath("Kestrune_manual.pdf"))});
+  }
+
+  void missingManualWarnsOverTheHelpWindow() {
+    QStringList warnings;
+    QStringList windows;
+    ui.driver().then(steps::Press(Qt::Key_F1));
+    ui.driver().then(steps::CloseWarning(warnings));
+    ui.driver().then(steps::Note(windows));
+    ui.driver().then(steps::Press(Qt::Key_F10));
+    ui.about().Help();
+    QCOMPARE(warnings, QStringList{"Manual not found"});
+    QCOMPARE(windows, QStringList{"FormAbout"});
+    QVERIFY(viewer.opened.isEmpty());
+  }
+
+  void escapeDoesNotClose() {
+    QStringList windows;
+    ui.driver().then(steps::Press(Qt::Key_Escape));
+    ui.driver().then(steps::Note(windows));
+    ui.driver().then(steps::Press(Qt::Key_F10, Qt::ControlModifier));
+    ui.about().Help();
+    QCOMPARE(windows, QStringList{"FormAbout"});
+  }
+
+  // Help over a warning over help: the open help window comes to the front.
+  void helpAskedWhileOpenIsNotShownTwice() {
+    QStringList warnings;
+    ui.driver().then(steps::Press(Qt::Key_F1));  // manual missing: warning
+    ui.driver().then(steps::Press(Qt::Key_F1));  // help again, from the warning
+    ui.driver().then(steps::CloseWarning(warnings));
+    ui.driver().then(steps::Press(Qt::Key_F10));
+    ui.about().Help();
+    QCOMPARE(warnings, QStringList{"Manual not found"});
+  }
+
+  // A warning over help over a warning: the open dialog takes the new text.
+  void warningAskedWhileOpenOnlyChangesItsText() {
+    QStringList warnings;
+    ui.driver().then(steps::Press(Qt::Key_F1));  // help over the warning
+    ui.driver().then(steps::Press(Qt::Key_F1));  // manual missing
+    ui.driver().then(steps::Press(Qt::Key_F10));  // closes help
+    ui.driver().then(steps::CloseWarning(warnings));
+    ui.warning().ShowWarning("Incorrect trial weight");
+    QCOMPARE(warnings, QStringList{"Manual not found"});
+  }
+};
+
+QTEST_MAIN(HelpWindowTest)
+#include "help_window_test.moc"

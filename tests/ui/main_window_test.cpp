@@ -1,0 +1,241 @@
+#include <QDesktopServices>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QUrl>
+
+#include "UiFixture.h"
+
+using Texts = QList<QPair<QString, QString>>;  // field name, text
+
+// Receives the addresses the program hands to the desktop.
+class UrlRecorder : public QObject {
+  Q_OBJECT
+ public:
+  QList<QUrl> urls;
+ public slots:
+  void open(const QUrl& url) { urls << url; }
+};
+
+class MainWindowTest : public QObject {
+  Q_OBJECT
+
+  UiFixture ui;
+  const QStringList kExample{"46,47", "126,58", "132,42", "53,39", "183,82", "23,24"};
+  const QStringList kNoData = QStringList(6, QString::fromUtf8("н.д."));
+
+  void type(const Texts& texts) {
+    for (const auto& [name, text] : texts) ui.field(name)->setText(text);
+  }
+  QWidget* focused() {
+    QWidget* widget = QApplication::focusWidget();
+    return widget ? widget : &ui.form();
+  }
+  void pressOnFocus(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::keyClick(focused(), key, modifiers);
+  }
+
+ private slots:
+  void init() {
+    ui.start();
+    QVERIFY(QTest::qWaitForWindowActive(&ui.form()));
+  }
+  void cleanup() {
+    const QString problem = ui.stop();
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
+  }
+
+  void startsWithDefaultsAndFocusOnCalculate() {
+    QCOMPARE(ui.form().metaObject()->className(), "TForm1");
+    QCOMPARE(ui.form().windowTitle(), "Balancing calculator for 3 planes of correction");
+    QCOMPARE(focused()->objectName(), "Button1");
+    QCOMPARE(ui.field("EditV10")->text(), "7,2");
+    QCOMPARE(ui.field("EditF32")->text(), "396");
+    QCOMPARE(ui.results(), kNoData);
+    for (const char* name : {"GroupBox1", "GroupBox2", "GroupBox3", "GroupBox4", "GroupBox5"}) {
+      QVERIFY2(ui.form().findChild<QGroupBox*>(name), name);
+    }
+    QCOMPARE(ui.form().findChild<QGroupBox*>("GroupBox5")->title(),
+             "Run3 (Trial weight in Plane3)");
+  }
+
+  void calculateRightAfterStartShowsTheExample() {
+    QTest::keyClick(&ui.form(), Qt::Key_F9);
+    QCOMPARE(ui.results(), kExample);
+    QCOMPARE(focused()->objectName(), "Button1");
+  }
+
+  void badInputShowsWarningsInOrderAndKeepsLabels_data() {
+    QTest::addColumn<Texts>("texts");
+    QTest::addColumn<QStringList>("warnings");
+    QTest::newRow("empty first field stops at once")
+        << Texts{{"EditV10", ""}, {"EditF10", "x"}, {"EditV30", "-1"}}
+        << QStringList{"Incorrect value Vo1, Run#0"};
+    QTest::newRow("go-on row, then a negative one")
+        << Texts{{"EditV21", ""}, {"EditV30", "-2"}}
+        << QStringList{"Incorrect value Vo2, Run#1", "Incorrect value Vo3, Run#0 !!!"};
+    QTest::newRow("negative phase, scan goes on")
+        << Texts{{"EditF12", "-1"}, {"EditF33", "-4"}}
+        << QStringList{"Incorrect value Fo1, Run#2 !!!", "Incorrect value Fo3, Run#3 !!!"};
+    QTest::newRow("point under a comma locale") << Texts{{"EditV11", "4.9"}}
+                                                << QStringList{"Incorrect value Vo1, Run#1"};
+    QTest::newRow("trial run typed as the initial run")
+        << Texts{{"EditV11", "7,2"}, {"EditF11", "238"}, {"EditV21", "13,5"},
+                 {"EditF21", "296"}, {"EditV31", "3,5"}, {"EditF31", "128"}}
+        << QStringList{"Incorrect trial weight"};
+  }
+  void badInputShowsWarningsInOrderAndKeepsLabels() {
+    QFETCH(Texts, texts);
+    QFETCH(QStringList, warnings);
+    type(texts);
+    QStringList seen;
+    for (int i = 0; i < warnings.size(); ++i) ui.driver().then(steps::CloseWarning(seen));
+    QTest::keyClick(&ui.form(), Qt::Key_F9);
+    QCOMPARE(seen, warnings);
+    QCOMPARE(ui.results(), kNoData);
+  }
+
+  void warningKeepsTheLastResult() {
+    QTest::keyClick(&ui.form(), Qt::Key_F9);
+    type({{"EditV10", ""}});
+    QStringList seen;
+    ui.driver().then(steps::CloseWarning(seen));
+    QTest::keyClick(&ui.form(), Qt::Key_F9);
+    QCOMPARE(ui.results(), kExample);
+  }
+
+  void clearWritesZeroEverywhereAndKeepsFocus() {
+    pressOnFocus(Qt::Key_Tab);
+    QCOMPARE(focused()->objectName(), "EditV10");
+    pressOnFocus(Qt::Key_F8);
+    QCOMPARE(ui.fieldTexts(), QStringList(24, "0"));
+    QCOMPARE(ui.results(), QStringList(6, "0"));
+    QCOMPARE(focused()->objectName(), "EditV10");
+  }
+
+  void tabOrderBothWays() {
+    QStringList order{"Button1"};
+    const QStringList inGroup{"EditV1%1", "EditV2%1", "EditF1%1", "EditF2%1", "EditV3%1", "EditF3%1"};
+    for (int run : {0, 1, 2}) {
+      for (const QString& name : inGroup) order << name.arg(run);
+    }
+    order << "Button2" << "Button3";
+    for (const QString& name : inGroup) order << name.arg(3);
+    order << "redt1" << "Button1";
+
+    QStringList forward{focused()->objectName()};
+    for (int i = 1; i < order.size(); ++i) {
+      pressOnFocus(Qt::Key_Tab);
+      forward << focused()->objectName();
+    }
+    QCOMPARE(forward, order);
+
+    QStringList backward{focused()->objectName()};
+    for (int i = 1; i < order.size(); ++i) {
+      pressOnFocus(Qt::Key_Backtab, Qt::ShiftModifier);
+      backward << focused()->objectName();
+    }
+    std::reverse(order.begin(), order.end());
+    QCOMPARE(backward, order);
+  }
+
+  void enteringAFieldEmptiesIt() {
+    pressOnFocus(Qt::Key_Tab);
+    QCOMPARE(ui.field("EditV10")->text(), "");
+    QTest::keyClicks(focused(), "12,5");
+    pressOnFocus(Qt::Key_Tab);
+    QCOMPARE(ui.field("EditV10")->text(), "12,5");
+    pressOnFocus(Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(ui.field("EditV10")->text(), "");
+
+    QTest::mouseClick(ui.field("EditF33"), Qt::LeftButton);
+    QCOMPARE(focused()->objectName(), "EditF33");
+    QCOMPARE(ui.field("EditF33")->text(), "");
+  }
+
+  void focusReturningFromAWarningKeepsTheText() {
+    pressOnFocus(Qt::Key_Tab);
+    QTest::keyClicks(focused(), "abc");
+    QStringList seen;
+    ui.driver().then(steps::CloseWarning(seen));
+    pressOnFocus(Qt::Key_F9);
+    QCOMPARE(seen, QStringList{"Incorrect value Vo1, Run#0"});
+    ui.form().activateWindow();  // as the window manager does when a dialog closes
+    QVERIFY(QTest::qWaitForWindowActive(&ui.form()));
+    QCOMPARE(focused()->objectName(), "EditV10");
+    QCOMPARE(ui.field("EditV10")->text(), "abc");
+  }
+
+  void functionKeysIgnoreModifiers_data() {
+    QTest::addColumn<int>("modifiers");
+    QTest::newRow("shift") << int(Qt::ShiftModifier);
+    QTest::newRow("control") << int(Qt::ControlModifier);
+    QTest::newRow("alt") << int(Qt::AltModifier);
+    QTest::newRow("all three") << int(Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+  }
+  void functionKeysIgnoreModifiers() {
+    QFETCH(int, modifiers);
+    const auto held = Qt::KeyboardModifiers(modifiers);
+    pressOnFocus(Qt::Key_F9, held);
+    QCOMPARE(ui.results(), kExample);
+    pressOnFocus(Qt::Key_F8, held);
+    QCOMPARE(ui.results(), QStringList(6, "0"));
+    QStringList seen;
+    ui.driver().then(steps::Note(seen));
+    ui.driver().then(steps::Press(Qt::Key_F10));
+    pressOnFocus(Qt::Key_F1, held);
+    QCOMPARE(seen, QStringList{"FormAbout"});
+    pressOnFocus(Qt::Key_F10, held);
+    QVERIFY(!ui.form().isVisible());
+  }
+
+  void escapeDoesNothing() {
+    pressOnFocus(Qt::Key_Escape);
+    pressOnFocus(Qt::Key_Tab);
+    QTest::keyClicks(focused(), "3");
+    pressOnFocus(Qt::Key_Escape);
+    QVERIFY(ui.form().isVisible());
+    QCOMPARE(ui.field("EditV10")->text(), "3");
+  }
+
+  void spaceDoesNotClickAButtonButEnterDoes() {
+    auto* clear = ui.form().findChild<QPushButton*>("Button2");
+    clear->setFocus();
+    pressOnFocus(Qt::Key_Space);
+    QCOMPARE(ui.field("EditV10")->text(), "7,2");
+    QVERIFY(!clear->isDown());
+    pressOnFocus(Qt::Key_Return);
+    QCOMPARE(ui.field("EditV10")->text(), "0");
+  }
+
+  void stripOpensTheWebSiteOnEveryPress() {
+    UrlRecorder recorder;
+    QDesktopServices::setUrlHandler("https", &recorder, "open");
+    auto* strip = ui.form().findChild<QTextEdit*>("redt1");
+    QTest::mousePress(strip->viewport(), Qt::RightButton);
+    QTest::mouseRelease(strip->viewport(), Qt::RightButton);
+    QTest::mouseClick(strip->viewport(), Qt::LeftButton, Qt::ControlModifier);
+    QDesktopServices::unsetUrlHandler("https");
+    QCOMPARE(recorder.urls.size(), 2);
+    QVERIFY(recorder.urls[0].isValid());
+    QVERIFY(!strip->toolTip().isEmpty());
+  }
+
+  void draggingOverTheStripSelectsNothing() {
+    UrlRecorder recorder;  // keeps the press from starting a browser
+    QDesktopServices::setUrlHandler("https", &recorder, "open");
+    auto* strip = ui.form().findChild<QTextEdit*>("redt1");
+    QWidget* area = strip->viewport();
+    QTest::mousePress(area, Qt::LeftButton, {}, QPoint(5, 10));
+    QMouseEvent move(QEvent::MouseMove, QPointF(area->width() - 5, 60),
+                     area->mapToGlobal(QPointF(area->width() - 5, 60)), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(area, &move);
+    QTest::mouseRelease(area, Qt::LeftButton, {}, QPoint(area->width() - 5, 60));
+    QDesktopServices::unsetUrlHandler("https");
+    QVERIFY(!strip->textCursor().hasSelection());
+  }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"

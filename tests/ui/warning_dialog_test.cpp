@@ -1,0 +1,94 @@
+#include <QPushButton>
+
+#include "UiFixture.h"
+
+class WarningDialogTest : public QObject {
+  Q_OBJECT
+
+  UiFixture ui;
+
+  QString message() { return ui.warning().findChild<QLabel*>("Label1")->text(); }
+
+ private slots:
+  void init() {
+    QTest::failOnWarning(QRegularExpression("exec|[Rr]ecursive|modal"));
+    ui.start();
+  }
+  void cleanup() {
+    const QString problem = ui.stop();
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
+  }
+
+  void looksAsDesigned() {
+    TNSOForm& dialog = ui.warning();
+    QCOMPARE(dialog.metaObject()->className(), "TNSOForm");
+    QCOMPARE(dialog.windowTitle(), "Warning !!!");
+    QCOMPARE(message(), "Set correct coefficients!");
+    QVERIFY(dialog.findChild<QWidget*>("Image2"));
+    QCOMPARE(dialog.findChild<QPushButton*>("Button1")->text(), "OK");
+    QVERIFY(!dialog.isVisible());
+  }
+
+  void closesOnItsKeys_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::newRow("escape") << int(Qt::Key_Escape) << int(Qt::NoModifier);
+    QTest::newRow("insert") << int(Qt::Key_Insert) << int(Qt::NoModifier);
+    QTest::newRow("F10") << int(Qt::Key_F10) << int(Qt::NoModifier);
+    QTest::newRow("shift+F10") << int(Qt::Key_F10) << int(Qt::ShiftModifier);
+    QTest::newRow("enter on OK") << int(Qt::Key_Return) << int(Qt::NoModifier);
+    QTest::newRow("keypad enter on OK") << int(Qt::Key_Enter) << int(Qt::KeypadModifier);
+  }
+  void closesOnItsKeys() {
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    ui.driver().then(steps::Press(key, Qt::KeyboardModifiers(modifiers)));
+    ui.warning().ShowWarning("Incorrect trial weight");
+    QVERIFY(!ui.warning().isVisible());
+    QCOMPARE(message(), "Incorrect trial weight");
+  }
+
+  void closesOnOkAndTitleBar() {
+    QStringList seen;
+    ui.driver().then(steps::CloseWarning(seen));
+    ui.warning().ShowWarning("first");
+    ui.driver().then([](QWidget* modal) { modal->close(); });
+    ui.warning().ShowWarning("second");
+    QCOMPARE(seen, QStringList{"first"});
+    QVERIFY(!ui.warning().isVisible());
+  }
+
+  void spaceDoesNotPressOk() {
+    bool stillOpen = false;
+    ui.driver().then(steps::Press(Qt::Key_Space));
+    ui.driver().then([&](QWidget* modal) { stillOpen = modal == &ui.warning(); });
+    ui.driver().then(steps::Press(Qt::Key_Escape));
+    ui.warning().ShowWarning("Manual not found");
+    QVERIFY(stillOpen);
+  }
+
+  void helpOpensOverTheDialogAndReturnsToIt() {
+    QStringList seen;
+    ui.driver().then(steps::Press(Qt::Key_F1));
+    ui.driver().then(steps::Note(seen));
+    ui.driver().then(steps::Press(Qt::Key_F10));  // closes the help window
+    ui.driver().then(steps::Note(seen));
+    ui.driver().then(steps::Press(Qt::Key_Escape));
+    ui.warning().ShowWarning("Incorrect trial weight");
+    QCOMPARE(seen, (QStringList{"FormAbout", "NSOForm"}));
+  }
+
+  void askedWhileOpenItOnlyChangesTheText() {
+    QString shown;
+    ui.driver().then([&](QWidget*) {
+      ui.warning().ShowWarning("Manual not found");  // must return at once
+      shown = message();
+    });
+    ui.driver().then(steps::Press(Qt::Key_Escape));
+    ui.warning().ShowWarning("Incorrect trial weight");
+    QCOMPARE(shown, "Manual not found");
+  }
+};
+
+QTEST_MAIN(WarningDialogTest)
+#include "warning_dialog_test.moc"

@@ -27,5 +27,9 @@ bench:
 	@cmake --build $(BUILD)-bench -j $(JOBS) --target calc_bench
 	$(BUILD)-bench/bin/calc_bench
 
+screenshot: build
+	@$(DEPS) screenshot
+	cd $(BUILD) && ../scripts/screenshot.sh ./bin/balance3 ../docs/screenshots
+
 clean:
 	rm -rf $(BUILD) $(BUILD)-bench

@@ -8,7 +8,7 @@ declare -A extra=(
   [build]=""
   [test]="libgtest-dev"
   [bench]="libbenchmark-dev"
-  [screenshot]="xvfb xauth imagemagick"
+  [screenshot]="xvfb x11-utils xdotool openbox imagemagick poppler-utils"
 )
 
 goal=${1:-build}

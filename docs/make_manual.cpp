@@ -50,7 +50,8 @@ int main(int argc, char* argv[]) {
   writer.setTitle("Balancing calculator for 3 planes of correction: manual");
   writer.setCreator("balance3");
   writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                   QMarginsF(18, 18, 18, 18), QPageLayout::Millimeter));
+                                   QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
+  // print() adds margins of its own (2 cm) and the page numbers.
   QTextDocument document;
   document.setHtml(QString(manual).replace("<!--HELP-->", "<h2>2. Using the calculator</h2>" + help));
   document.print(&writer);

@@ -3,7 +3,7 @@ BUILD  ?= build
 JOBS   ?= $(shell nproc)
 DEPS   := bash scripts/install-deps.sh
 
-.PHONY: all build run test bench screenshot clean
+.PHONY: all build run test bench screenshot package clean
 
 all: build
 
@@ -26,6 +26,10 @@ bench:
 	@cmake -S . -B $(BUILD)-bench -DCMAKE_BUILD_TYPE=Release -DBALANCE3_BENCH=ON >/dev/null
 	@cmake --build $(BUILD)-bench -j $(JOBS) --target calc_bench
 	$(BUILD)-bench/bin/calc_bench
+
+package: build
+	@$(DEPS) package
+	cd $(BUILD) && cpack
 
 screenshot: build
 	@$(DEPS) screenshot

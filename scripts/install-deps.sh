@@ -6,8 +6,9 @@ set -euo pipefail
 build=(cmake make g++ pkg-config qt6-base-dev fonts-liberation)
 declare -A extra=(
   [build]=""
-  [test]="libgtest-dev"
-  [bench]="libbenchmark-dev"
+  [test]="libgtest-dev desktop-file-utils appstream"
+  [bench]="libbenchmark-dev python3"
+  [package]="dpkg-dev"
   [screenshot]="xvfb x11-utils xdotool openbox imagemagick poppler-utils"
 )
 

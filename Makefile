@@ -1,15 +1,29 @@
 # Thin wrapper over CMake: every goal first installs what it is missing.
-BUILD  ?= build
+#   make test SANITIZE=1   the same tests built with AddressSanitizer and
+#                          UndefinedBehaviorSanitizer, in build-asan/
 JOBS   ?= $(shell nproc)
 DEPS   := bash scripts/install-deps.sh
+BUILD_TYPE := RelWithDebInfo
 
-.PHONY: all build run test bench screenshot package clean
+ifeq ($(SANITIZE),1)
+BUILD  ?= build-asan
+BUILD_TYPE := Debug
+SANITIZER_FLAGS := -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
+CONFIG_EXTRA := -DCMAKE_CXX_FLAGS="$(SANITIZER_FLAGS)" -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZER_FLAGS)"
+# The build runs its own tools (manual, icons), so these hold for it too.
+export ASAN_OPTIONS := detect_stack_use_after_return=1:strict_init_order=1
+export UBSAN_OPTIONS := print_stacktrace=1
+endif
+BUILD  ?= build
+CONFIGURE = cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(CONFIG_EXTRA)
+
+.PHONY: all build run test bench screenshot package fuzz clean
 
 all: build
 
 build:
 	@$(DEPS) build
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF >/dev/null
+	@$(CONFIGURE) -DBUILD_TESTING=OFF >/dev/null
 	@cmake --build $(BUILD) -j $(JOBS)
 
 run: build
@@ -17,23 +31,29 @@ run: build
 
 test:
 	@$(DEPS) test
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON >/dev/null
+	@$(CONFIGURE) -DBUILD_TESTING=ON >/dev/null
 	@cmake --build $(BUILD) -j $(JOBS)
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
 bench:
 	@$(DEPS) bench
-	@cmake -S . -B $(BUILD)-bench -DCMAKE_BUILD_TYPE=Release -DBALANCE3_BENCH=ON >/dev/null
-	@cmake --build $(BUILD)-bench -j $(JOBS) --target calc_bench
-	$(BUILD)-bench/bin/calc_bench
+	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DBALANCE3_BENCH=ON >/dev/null
+	@cmake --build build-bench -j $(JOBS) --target calc_bench
+	build-bench/bin/calc_bench
 
 package: build
 	@$(DEPS) package
 	cd $(BUILD) && cpack
+
+# FUZZ_SECONDS in all, shared between the two targets.
+FUZZ_SECONDS ?= 600
+fuzz:
+	@$(DEPS) fuzz
+	bash scripts/fuzz.sh $(FUZZ_SECONDS)
 
 screenshot: build
 	@$(DEPS) screenshot
 	cd $(BUILD) && ../scripts/screenshot.sh ./bin/balance3 ../docs/screenshots
 
 clean:
-	rm -rf $(BUILD) $(BUILD)-bench
+	rm -rf build build-asan build-bench build-fuzz

@@ -9,6 +9,7 @@ declare -A extra=(
   [test]="libgtest-dev desktop-file-utils appstream"
   [bench]="libbenchmark-dev python3"
   [package]="dpkg-dev"
+  [fuzz]="clang libclang-rt-14-dev"
   [screenshot]="xvfb x11-utils xdotool openbox imagemagick poppler-utils"
 )
 

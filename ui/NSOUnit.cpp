@@ -30,6 +30,7 @@ TNSOForm::TNSOForm(QWidget* parent)
 
   Label1 = new QLabel("Set correct coefficients!", this);
   Label1->setObjectName("Label1");
+  Label1->setAccessibleDescription("Warning message");
   Label1->setFont(Arial(15, true));
   Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   SetBackground(Label1, QColor(0xE8, 0xE8, 0xE8));
@@ -38,10 +39,12 @@ TNSOForm::TNSOForm(QWidget* parent)
   auto* image = new pictures::PictureBox(pictures::PaintWarningSign,
                                          QSize(84, 66), this);
   image->setObjectName("Image2");
+  image->setAccessibleName("Warning sign");
   image->setGeometry(115, 23, 70, 50);
 
   Button1 = new QPushButton("OK", this);
   Button1->setObjectName("Button1");
+  Button1->setAccessibleName("OK, close the warning");
   Button1->setGeometry(107, 85, 81, 27);
   Button1->setDefault(true);
   connect(Button1, &QPushButton::clicked, this, &QDialog::accept);

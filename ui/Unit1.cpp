@@ -61,6 +61,18 @@ constexpr int kTagTop = 18;
 constexpr int kRowTop[2] = {32, 70};  // amplitude (mass) row, phase (angle) row
 constexpr int kRowHeight = 30;
 
+QRect CaptionRect(const Column& column, int row) {
+  return {column.captionLeft, kRowTop[row], column.captionWidth, kRowHeight};
+}
+QRect ValueRect(const Column& column, int row) {
+  return {column.valueLeft, kRowTop[row], column.valueWidth, kRowHeight};
+}
+
+// What each row holds, in words for screen readers.
+constexpr const char* kFieldQuantity[2] = {"amplitude", "phase in degrees"};
+constexpr const char* kResultQuantity[2] = {"mass in percent of the trial weight",
+                                            "angle in degrees"};
+
 // Default texts [run][plane]: amplitude, phase. A real job with known results.
 constexpr const char* kDefaults[balance3::kRuns][balance3::kPlanes][2] = {
     {{"7,2", "238"}, {"13,5", "296"}, {"3,5", "128"}},
@@ -97,6 +109,7 @@ QLabel* PlaneTag(int plane, const QColor& background, QWidget* parent) {
   SetBackground(tag, background);
   tag->adjustSize();
   tag->move(kColumns[plane].tagLeft, kTagTop);
+  tag->setAccessibleName(QString("Plane %1").arg(plane + 1));
   return tag;
 }
 
@@ -151,6 +164,7 @@ QWidget* TForm1::CreateStrip() {
       "<p align=center style='margin:0'>Order a two-channel portable balancer for field work.</p>"
       "<p align=center style='margin:0'>Order a balancing kit with sensors and a phase tachometer.</p>");
   redt1->setToolTip(kSiteToolTip);
+  redt1->setAccessibleName("Maker's information; press to open the maker's web site");
   redt1->viewport()->setCursor(Qt::PointingHandCursor);
   return redt1;
 }
@@ -162,35 +176,49 @@ QWidget* TForm1::CreateGroup(int index) {
   group->setFont(Arial(15, true));
   SetBackground(group, band.colour);
   group->setFixedHeight(band.height);
-
-  const bool result = band.run < 0;
   for (int plane = 0; plane < balance3::kPlanes; ++plane) {
-    const Column& column = kColumns[plane];
-    PlaneTag(plane, result ? QColor(0xED, 0xCB, 0x70) : QColor(0x00, 0xFF, 0x00), group);
     for (int row = 0; row < 2; ++row) {
-      const QRect captionRect(column.captionLeft, kRowTop[row], column.captionWidth, kRowHeight);
-      const QRect valueRect(column.valueLeft, kRowTop[row], column.valueWidth, kRowHeight);
-      if (result) {
-        const QString caption = row == 0 ? QString::fromUtf8(" М%1, %").arg(plane + 1)
-                                         : QString(" F%1,degr.").arg(plane + 1);
-        FixedLabel(caption, captionRect, Arial(20, true), kCaptionYellow, group);
-        QLabel* value = FixedLabel(kNoData, valueRect, Arial(20), kRunGreen, group);
-        value->setObjectName(QString("Label%1%2").arg(row == 0 ? 'M' : 'F').arg(plane + 1));
-        value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        results_[row * balance3::kPlanes + plane] = value;
+      if (band.run < 0) {
+        AddResultCell(group, plane, row);
       } else {
-        const QString caption = row == 0 ? QString("Vo%1, unit").arg(plane + 1)
-                                         : QString("Fo%1,degr.").arg(plane + 1);
-        FixedLabel(caption, captionRect, Arial(20), kCaptionYellow, group)
-            ->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        auto* field = new QLineEdit(kDefaults[band.run][plane][row], group);
-        field->setObjectName(FieldName(plane, band.run, row));
-        field->setFont(Arial(20, true));
-        field->setGeometry(valueRect);
+        AddField(group, band.run, plane, row);
       }
     }
+    PlaneTag(plane, band.run < 0 ? QColor(0xED, 0xCB, 0x70) : QColor(0x00, 0xFF, 0x00), group);
   }
   return group;
+}
+
+void TForm1::AddField(QWidget* group, int run, int plane, int row) {
+  const Column& column = kColumns[plane];
+  const QString caption = row == 0 ? QString("Vo%1, unit").arg(plane + 1)
+                                   : QString("Fo%1,degr.").arg(plane + 1);
+  QLabel* label = FixedLabel(caption, CaptionRect(column, row), Arial(20), kCaptionYellow, group);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  label->setAccessibleName(QString("Plane %1 %2").arg(plane + 1).arg(kFieldQuantity[row]));
+
+  auto* field = new QLineEdit(kDefaults[run][plane][row], group);
+  field->setObjectName(FieldName(plane, run, row));
+  field->setAccessibleName(
+      QString("Run %1, plane %2, %3").arg(run).arg(plane + 1).arg(kFieldQuantity[row]));
+  field->setFont(Arial(20, true));
+  field->setGeometry(ValueRect(column, row));
+  label->setBuddy(field);
+}
+
+void TForm1::AddResultCell(QWidget* group, int plane, int row) {
+  const Column& column = kColumns[plane];
+  const QString caption = row == 0 ? QString::fromUtf8(" М%1, %").arg(plane + 1)
+                                   : QString(" F%1,degr.").arg(plane + 1);
+  FixedLabel(caption, CaptionRect(column, row), Arial(20, true), kCaptionYellow, group)
+      ->setAccessibleName(QString("Plane %1 %2").arg(plane + 1).arg(kResultQuantity[row]));
+
+  QLabel* value = FixedLabel(kNoData, ValueRect(column, row), Arial(20), kRunGreen, group);
+  value->setObjectName(QString("Label%1%2").arg(row == 0 ? 'M' : 'F').arg(plane + 1));
+  value->setAccessibleName(
+      QString("Result, plane %1, %2").arg(plane + 1).arg(kResultQuantity[row]));
+  value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  results_[row * balance3::kPlanes + plane] = value;
 }
 
 QWidget* TForm1::CreateButtonRow() {
@@ -201,15 +229,17 @@ QWidget* TForm1::CreateButtonRow() {
     const char* name;
     int left;
     const char* caption;
+    const char* accessibleName;
     void (TForm1::*command)();
   } buttons[] = {
-      {&Button2, "Button2", 39, "F8 - Clear", &TForm1::Button2Click},
-      {&Button1, "Button1", 336, "F9 - Calculate", &TForm1::Button1Click},
-      {&Button3, "Button3", 628, "F1 - Help", &TForm1::Button3Click},
+      {&Button2, "Button2", 39, "F8 - Clear", "Clear all fields and results, F8", &TForm1::Button2Click},
+      {&Button1, "Button1", 336, "F9 - Calculate", "Calculate the correction, F9", &TForm1::Button1Click},
+      {&Button3, "Button3", 628, "F1 - Help", "Help, F1", &TForm1::Button3Click},
   };
   for (const auto& b : buttons) {
     *b.button = new QPushButton(b.caption, row);
     (*b.button)->setObjectName(b.name);
+    (*b.button)->setAccessibleName(b.accessibleName);
     (*b.button)->setFont(Arial(20, true));
     (*b.button)->setGeometry(b.left, 20, 183, 49);
     connect(*b.button, &QPushButton::clicked, this, b.command);

@@ -35,6 +35,8 @@ class TForm1 : public QWidget {
  private:
   QWidget* CreateStrip();
   QWidget* CreateGroup(int band);
+  void AddField(QWidget* group, int run, int plane, int row);
+  void AddResultCell(QWidget* group, int plane, int row);
   QWidget* CreateButtonRow();
   void SetTabOrder();
   bool HandleStripMouse(QEvent* event);

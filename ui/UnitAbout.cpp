@@ -30,10 +30,11 @@ QWidget* Panel(QWidget* parent, int height) {
   return panel;
 }
 
-QPushButton* PanelButton(const char* name, const char* caption, QRect geometry,
-                         QWidget* parent) {
+QPushButton* PanelButton(const char* name, const char* caption, const char* accessibleName,
+                         QRect geometry, QWidget* parent) {
   auto* button = new QPushButton(caption, parent);
   button->setObjectName(name);
+  button->setAccessibleName(accessibleName);
   button->setFont(Arial(20, true));
   button->setAutoDefault(false);
   button->setGeometry(geometry);
@@ -58,6 +59,7 @@ TFormAbout::TFormAbout(const QString& pagePath, QWidget* parent)
   frame->setLineWidth(1);
   WebBrowser1 = new QTextBrowser(frame);
   WebBrowser1->setObjectName("WebBrowser1");
+  WebBrowser1->setAccessibleName("Help page");
   WebBrowser1->setFrameStyle(QFrame::NoFrame);
   WebBrowser1->setOpenExternalLinks(true);
   auto* frameLayout = new QVBoxLayout(frame);
@@ -65,10 +67,10 @@ TFormAbout::TFormAbout(const QString& pagePath, QWidget* parent)
   frameLayout->addWidget(WebBrowser1);
 
   QWidget* bottom = Panel(this, 59);
-  Button5 = PanelButton("Button5", "F10 - Exit", QRect(3, 1, 179, 49), bottom);
+  Button5 = PanelButton("Button5", "F10 - Exit", "Close the help, F10", QRect(3, 1, 179, 49), bottom);
   QWidget* right = Panel(bottom, 59);
   right->setFixedWidth(260);
-  Button1 = PanelButton("Button1", "F1 - Manual", QRect(53, 1, 199, 49), right);
+  Button1 = PanelButton("Button1", "F1 - Manual", "Open the PDF manual, F1", QRect(53, 1, 199, 49), right);
   auto* bottomLayout = new QHBoxLayout(bottom);
   bottomLayout->setContentsMargins(0, 0, 0, 0);
   bottomLayout->addStretch();

@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QDesktopServices>
 #include <QGroupBox>
 #include <QPushButton>
@@ -57,6 +58,27 @@ class MainWindowTest : public QObject {
     }
     QCOMPARE(ui.form().findChild<QGroupBox*>("GroupBox5")->title(),
              "Run3 (Trial weight in Plane3)");
+  }
+
+  void everyControlHasANameForScreenReaders() {
+    QStringList unnamed;
+    QSet<QString> fieldNames;
+    for (QWidget* window : {static_cast<QWidget*>(&ui.form()),
+                            static_cast<QWidget*>(&ui.warning()),
+                            static_cast<QWidget*>(&ui.about())}) {
+      for (QWidget* control : window->findChildren<QWidget*>()) {
+        const bool named = qobject_cast<QLabel*>(control) || qobject_cast<QLineEdit*>(control) ||
+                           qobject_cast<QPushButton*>(control) || !control->objectName().isEmpty();
+        if (!named || control->objectName().startsWith("qt_")) continue;
+        const QString name = QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
+        if (name.isEmpty()) unnamed << control->objectName() + " " + control->metaObject()->className();
+        if (qobject_cast<QLineEdit*>(control)) fieldNames << name;
+      }
+    }
+    QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(", ")));
+    QCOMPARE(fieldNames.size(), 24);
+    QCOMPARE(ui.field("EditV21")->accessibleName(), "Run 1, plane 2, amplitude");
+    QCOMPARE(ui.field("EditF30")->accessibleName(), "Run 0, plane 3, phase in degrees");
   }
 
   void calculateRightAfterStartShowsTheExample() {

@@ -38,8 +38,10 @@ test:
 bench:
 	@$(DEPS) bench
 	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DBALANCE3_BENCH=ON >/dev/null
-	@cmake --build build-bench -j $(JOBS) --target calc_bench
+	@cmake --build build-bench -j $(JOBS)
 	build-bench/bin/calc_bench
+	build-bench/bin/ui_bench
+	python3 bench/startup.py build-bench/bin
 
 package: build
 	@$(DEPS) package

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs the calculator on a virtual screen with a window manager, drives it with
 # real key presses and saves what a person would see: the main window after
-# F9, the warning dialog and the help window.
+# F9, the warning dialog and the help window; then the same at twice the
+# scale, as on a high-density screen.
 set -euo pipefail
 
 program=${1:?usage: screenshot.sh PROGRAM OUTDIR}
@@ -9,31 +10,37 @@ outdir=${2:?usage: screenshot.sh PROGRAM OUTDIR}
 mkdir -p "$outdir"
 export DISPLAY=:${SCREENSHOT_DISPLAY:-97}
 
-Xvfb "$DISPLAY" -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb "$DISPLAY" -screen 0 2000x1700x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill $xvfb 2>/dev/null || true' EXIT
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 openbox >/dev/null 2>&1 &
 
-# The default readings are written with a comma.
-LC_ALL=de_DE.UTF-8 "$program" >/dev/null 2>&1 &
-app=$!
-trap 'kill $app $xvfb 2>/dev/null || true' EXIT
-
 window_of() { xdotool search --sync --onlyvisible --name "$1" | head -n 1; }
 shoot() { sleep 0.6; import -frame -window "$(window_of "$1")" "$outdir/$2"; echo "saved $outdir/$2"; }
 
-window_of "Balancing calculator" >/dev/null
-xdotool key F9
-shoot "Balancing calculator" main-window.png
+# One session at the given scale; the file names get the suffix.
+session() {
+  local scale=$1 suffix=$2
+  # The default readings are written with a comma.
+  LC_ALL=de_DE.UTF-8 QT_SCALE_FACTOR=$scale "$program" >/dev/null 2>&1 &
+  local app=$!
+  window_of "Balancing calculator" >/dev/null
+  xdotool key F9
+  shoot "Balancing calculator" "main-window$suffix.png"
+  xdotool key F8 F9
+  shoot "Warning !!!" "warning-dialog$suffix.png"
+  xdotool key Escape
+  xdotool key F1
+  shoot "^About$" "help-window$suffix.png"
+  xdotool key F10
+  sleep 0.5
+  xdotool key F10
+  # F10 ends the program; make sure of it before the next session starts.
+  for _ in $(seq 30); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+  kill "$app" 2>/dev/null && { echo "the calculator did not end on F10" >&2; return 1; }
+  return 0
+}
 
-xdotool key F8 F9
-shoot "Warning !!!" warning-dialog.png
-xdotool key Escape
-
-xdotool key F1
-shoot "^About$" help-window.png
-xdotool key F10
-
-xdotool key F10
-wait $app
+session 1 ""
+session 2 "@2x"

@@ -1,0 +1,29 @@
+// What loading the help page adds to creating the help window.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+
+#include "UnitAbout.h"
+
+namespace {
+
+void CreateHelpWindowWithPage(benchmark::State& state) {
+  for (auto _ : state) TFormAbout about;
+}
+BENCHMARK(CreateHelpWindowWithPage)->Unit(benchmark::kMillisecond);
+
+void CreateHelpWindowWithoutPage(benchmark::State& state) {
+  for (auto _ : state) TFormAbout about("/nonexistent/vantrel.html");
+}
+BENCHMARK(CreateHelpWindowWithoutPage)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

@@ -21,7 +21,6 @@
 namespace {
 
 constexpr int kClientWidth = 868;
-constexpr int kResultBand = 4;  // index of the result group in kBands
 
 const QColor kSilver(0xC0, 0xC0, 0xC0);
 const QColor kRunGreen(0x83, 0xE0, 0x93);
@@ -103,14 +102,13 @@ QLabel* FixedLabel(const QString& text, QRect geometry, QFont font,
   return label;
 }
 
-QLabel* PlaneTag(int plane, const QColor& background, QWidget* parent) {
+void PlaneTag(int plane, const QColor& background, QWidget* parent) {
   auto* tag = new QLabel(QString("plane%1").arg(plane + 1), parent);
   tag->setFont(Arial(12));
   SetBackground(tag, background);
   tag->adjustSize();
   tag->move(kColumns[plane].tagLeft, kTagTop);
   tag->setAccessibleName(QString("Plane %1").arg(plane + 1));
-  return tag;
 }
 
 }  // namespace
@@ -149,6 +147,7 @@ QWidget* TForm1::CreateStrip() {
   redt1->setReadOnly(true);
   redt1->setFrameStyle(QFrame::NoFrame);
   redt1->setTabChangesFocus(true);
+  redt1->setContextMenuPolicy(Qt::NoContextMenu);  // every button press opens the site
   redt1->setFixedHeight(83);
   redt1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   redt1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

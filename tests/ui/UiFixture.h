@@ -50,7 +50,7 @@ class UiFixture {
 
   QStringList fieldTexts() {
     QStringList texts;
-    for (const auto& spec : balance3::kFields) texts << field(spec.name)->text();
+    for (const auto& entry : balance3::kFields) texts << field(entry.name)->text();
     return texts;
   }
 

@@ -37,7 +37,7 @@ test:
 
 bench:
 	@$(DEPS) bench
-	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DBALANCE3_BENCH=ON >/dev/null
+	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DBALANCE3_BENCH=ON -DBUILD_TESTING=OFF >/dev/null
 	@cmake --build build-bench -j $(JOBS)
 	build-bench/bin/calc_bench
 	build-bench/bin/ui_bench

@@ -89,8 +89,13 @@ std::u16string_view View(const QString& text) {
   return {QStringView(text).utf16(), static_cast<std::size_t>(text.size())};
 }
 
-QString FieldName(int plane, int run, int row) {
-  return QString("Edit%1%2%3").arg(row == 0 ? 'V' : 'F').arg(plane + 1).arg(run);
+// Where a field stands in reading order; its name comes from the same table.
+std::size_t FieldIndex(int plane, int run, int row) {
+  for (std::size_t i = 0; i < balance3::kFields.size(); ++i) {
+    const balance3::FieldSpec& entry = balance3::kFields[i];
+    if (entry.sensor == plane && entry.run == run && entry.phase == (row == 1)) return i;
+  }
+  Q_UNREACHABLE();
 }
 
 QLabel* FixedLabel(const QString& text, QRect geometry, QFont font,
@@ -130,9 +135,6 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
   layout->addWidget(CreateButtonRow());
   layout->addStretch();
 
-  for (std::size_t i = 0; i < fields_.size(); ++i) {
-    fields_[i] = findChild<QLineEdit*>(balance3::kFields[i].name);
-  }
   SetTabOrder();
   setMinimumSize(kClientWidth, sizeHint().height());
   resize(minimumSize());
@@ -196,8 +198,10 @@ void TForm1::AddField(QWidget* group, int run, int plane, int row) {
   label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   label->setAccessibleName(QString("Plane %1 %2").arg(plane + 1).arg(kFieldQuantity[row]));
 
+  const std::size_t index = FieldIndex(plane, run, row);
   auto* field = new QLineEdit(kDefaults[run][plane][row], group);
-  field->setObjectName(FieldName(plane, run, row));
+  field->setObjectName(balance3::kFields[index].name);
+  fields_[index] = field;
   field->setAccessibleName(
       QString("Run %1, plane %2, %3").arg(run).arg(plane + 1).arg(kFieldQuantity[row]));
   field->setFont(Arial(20, true));
@@ -213,11 +217,12 @@ void TForm1::AddResultCell(QWidget* group, int plane, int row) {
       ->setAccessibleName(QString("Plane %1 %2").arg(plane + 1).arg(kResultQuantity[row]));
 
   QLabel* value = FixedLabel(kNoData, ValueRect(column, row), Arial(20), kRunGreen, group);
-  value->setObjectName(QString("Label%1%2").arg(row == 0 ? 'M' : 'F').arg(plane + 1));
+  const int index = row * balance3::kPlanes + plane;
+  value->setObjectName(balance3::kResultLabels[index]);
   value->setAccessibleName(
       QString("Result, plane %1, %2").arg(plane + 1).arg(kResultQuantity[row]));
   value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  results_[row * balance3::kPlanes + plane] = value;
+  results_[index] = value;
 }
 
 QWidget* TForm1::CreateButtonRow() {
@@ -250,7 +255,7 @@ void TForm1::SetTabOrder() {
   std::vector<QWidget*> order{Button1};
   const auto addGroup = [&](int run) {
     for (const auto& [plane, row] : kGroupTabOrder) {
-      order.push_back(findChild<QLineEdit*>(FieldName(plane, run, row)));
+      order.push_back(fields_[FieldIndex(plane, run, row)]);
     }
   };
   addGroup(0);

@@ -5,7 +5,6 @@
 #include <new>
 
 #include "calculation.h"
-#include "default_fields.h"
 #include "format.h"
 #include "number_reader.h"
 #include "solver.h"
@@ -25,16 +24,12 @@ void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 namespace balance3 {
 namespace {
 
-const auto kTexts = testing::DefaultTexts();
-
 void WholeCalculation(benchmark::State& state) {
-  Calculation calculation;
-  calculation.SetTrialReferences(100.0);
-  const FieldTexts views = testing::Views(kTexts);
-  const WarningCallback warn = [](const std::string&) { std::abort(); };
+  CalculatorState calculator;
+  SetTrialReferences(calculator, 100.0);
   const long before = allocations;
   for (auto _ : state) {
-    benchmark::DoNotOptimize(calculation.Calculate(views, u",", warn));
+    benchmark::DoNotOptimize(Calculate(kDefaultTexts, u",", calculator));
   }
   state.counters["allocs/calc"] = benchmark::Counter(
       double(allocations - before), benchmark::Counter::kAvgIterations);
@@ -42,10 +37,10 @@ void WholeCalculation(benchmark::State& state) {
 BENCHMARK(WholeCalculation);
 
 void NumericPart(benchmark::State& state) {
-  Calculation calculation;
-  calculation.SetTrialReferences(100.0);
-  calculation.Calculate(testing::Views(kTexts), u",", [](const std::string&) {});
-  const MeasurementSet set = calculation.measurements();
+  CalculatorState calculator;
+  SetTrialReferences(calculator, 100.0);
+  if (!Calculate(kDefaultTexts, u",", calculator).labels) std::abort();
+  const MeasurementSet set = calculator.measurements;
   EffectMatrix effects;
   const long before = allocations;
   for (auto _ : state) {
@@ -59,7 +54,7 @@ BENCHMARK(NumericPart);
 
 void ReadDefaultFields(benchmark::State& state) {
   for (auto _ : state) {
-    for (const auto& text : kTexts) benchmark::DoNotOptimize(ReadNumber(text, u","));
+    for (const auto text : kDefaultTexts) benchmark::DoNotOptimize(ReadNumber(text, u","));
   }
 }
 BENCHMARK(ReadDefaultFields);

@@ -5,38 +5,36 @@
 
 namespace balance3 {
 
-const std::array<const char*, kResultCount> kResultLabels = {
-    "LabelM1", "LabelM2", "LabelM3", "LabelF1", "LabelF2", "LabelF3"};
-
-void Calculation::SetTrialReferences(double reference) {
-  for (double& ref : set_.TrialRef) ref = reference;
+void SetTrialReferences(CalculatorState& state, double reference) {
+  for (double& ref : state.measurements.TrialRef) ref = reference;
 }
 
-std::optional<ResultTexts> Calculation::Calculate(
-    const FieldTexts& texts, std::u16string_view decimalSeparator,
-    const WarningCallback& warn) {
-  if (!ReadMeasurements(texts, decimalSeparator, set_, warn)) {
-    return std::nullopt;
-  }
-  ComputeEffectMatrix(set_, effects_);
-  const SolveOutcome outcome = SolveCorrection(effects_, set_);
-  switch (outcome.status) {
+CalculationOutcome Calculate(const FieldTexts& texts,
+                             std::u16string_view decimalSeparator,
+                             CalculatorState& state) {
+  CalculationOutcome outcome;
+  outcome.warnings = ReadMeasurements(texts, decimalSeparator, state.measurements);
+  if (!outcome.warnings.empty()) return outcome;
+
+  ComputeEffectMatrix(state.measurements, state.effects);
+  const SolveOutcome solved = SolveCorrection(state.effects, state.measurements);
+  switch (solved.status) {
     case SolveStatus::Singular:
-      warn(kSingularMessage);
-      return std::nullopt;
+      outcome.warnings.emplace_back(kSingularMessage);
+      return outcome;
     case SolveStatus::OutOfRange:
-      warn(kOutOfRangeMessage);
-      return std::nullopt;
+      outcome.warnings.emplace_back(kOutOfRangeMessage);
+      return outcome;
     case SolveStatus::Solved:
       break;
   }
 
-  ResultTexts labels;
-  for (int k = 0; k < kPlanes; ++k) {
-    labels[k] = FormatResult(outcome.result.Mass[k], decimalSeparator);
-    labels[kPlanes + k] = FormatResult(outcome.result.Angle[k], decimalSeparator);
+  ResultTexts& labels = outcome.labels.emplace();
+  for (int plane = 0; plane < kPlanes; ++plane) {
+    labels[plane] = FormatResult(solved.result.Mass[plane], decimalSeparator);
+    labels[kPlanes + plane] = FormatResult(solved.result.Angle[plane], decimalSeparator);
   }
-  return labels;
+  return outcome;
 }
 
 }  // namespace balance3

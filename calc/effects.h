@@ -10,10 +10,10 @@ struct EffectVector {
   double Angle = 0.0;  // radians, in [-pi/2, 3pi/2]
 };
 
-// [sensor][trial run - 1]: column k is the effect of the trial weight in
-// plane k + 1 on the three sensors.
+// vectors[plane][weight]: what the trial weight in plane `weight` (the one of
+// run weight + 1) changed at the sensor of `plane`.
 struct EffectMatrix {
-  EffectVector a[kPlanes][kPlanes];
+  EffectVector vectors[kPlanes][kPlanes];
 };
 
 // Overwrites every magnitude and every angle except where the difference

@@ -4,9 +4,12 @@
 
 namespace balance3 {
 
+// Every angle constant of the calculation, at the precision the method
+// prescribes for it.
 inline constexpr long double kPi = 3.14159265358979323846L;
 inline constexpr long double kTwoPi = 6.28318530717958647693L;
 inline constexpr long double kRadiansToDegrees = 57.295779513082320877L;
+inline constexpr long double kDegreesToRadians = 0.017453292519943295769L;
 inline constexpr double kPositiveImaginaryAxis = 1.5707963267948966;
 inline constexpr double kNegativeImaginaryAxis = 4.71238898038469;
 

@@ -29,9 +29,21 @@ bool IsFinite(const PolarDeterminant& d) {
          std::isfinite(d.Magnitude);
 }
 
+// The effect matrix with the column of `plane`'s trial weight replaced by -b,
+// the initial vibration turned by half a circle.
+void NumeratorMatrix(const EffectMatrix& effects, const MeasurementSet& set,
+                     int plane, PolarMatrix& m) {
+  for (int row = 0; row < kPlanes; ++row) {
+    for (int column = 0; column < kPlanes; ++column) {
+      m[row][column] = effects.vectors[row][column];
+    }
+    m[row][plane] = {set.V[row][0], static_cast<double>(set.F[row][0] + kPi)};
+  }
+}
+
 }  // namespace
 
-PolarDeterminant ComputeDeterminant(const EffectVector (&m)[kPlanes][kPlanes]) {
+PolarDeterminant ComputeDeterminant(const PolarMatrix& m) {
   PolarDeterminant d;
   long double re = 0.0L;
   long double im = 0.0L;
@@ -47,7 +59,7 @@ PolarDeterminant ComputeDeterminant(const EffectVector (&m)[kPlanes][kPlanes]) {
     SinCos(static_cast<double>(angle), sine, cosine);
     re += term.sign * (storedMagnitude * cosine);
     im += term.sign * (storedMagnitude * sine);
-    d.TermScale += storedMagnitude;
+    d.termScale += storedMagnitude;
   }
   d.Re = static_cast<double>(re);
   d.Im = static_cast<double>(im);
@@ -61,23 +73,19 @@ PolarDeterminant ComputeDeterminant(const EffectVector (&m)[kPlanes][kPlanes]) {
 SolveOutcome SolveCorrection(const EffectMatrix& effects,
                              const MeasurementSet& set) {
   SolveOutcome outcome;
-  const PolarDeterminant d = ComputeDeterminant(effects.a);
+  const PolarDeterminant d = ComputeDeterminant(effects.vectors);
   if (!IsFinite(d)) {
     outcome.status = SolveStatus::OutOfRange;
     return outcome;
   }
-  if (!(d.Magnitude > kSingularRelative * d.TermScale)) {
+  if (!(d.Magnitude > kSingularRelative * d.termScale)) {
     outcome.status = SolveStatus::Singular;
     return outcome;
   }
 
-  for (int k = 0; k < kPlanes; ++k) {
-    EffectVector m[kPlanes][kPlanes];
-    for (int s = 0; s < kPlanes; ++s) {
-      for (int j = 0; j < kPlanes; ++j) m[s][j] = effects.a[s][j];
-      // -b[s]: the initial vibration turned by half a circle.
-      m[s][k] = {set.V[s][0], static_cast<double>(set.F[s][0] + kPi)};
-    }
+  for (int plane = 0; plane < kPlanes; ++plane) {
+    PolarMatrix m;
+    NumeratorMatrix(effects, set, plane, m);
     const PolarDeterminant dk = ComputeDeterminant(m);
     if (!IsFinite(dk)) {
       outcome.status = SolveStatus::OutOfRange;
@@ -85,8 +93,8 @@ SolveOutcome SolveCorrection(const EffectMatrix& effects,
     }
 
     const long double mass =
-        static_cast<long double>(dk.Magnitude) / d.Magnitude * set.TrialRef[k];
-    outcome.result.Mass[k] = static_cast<double>(mass);
+        static_cast<long double>(dk.Magnitude) / d.Magnitude * set.TrialRef[plane];
+    outcome.result.Mass[plane] = static_cast<double>(mass);
 
     // A zero numerator has no direction; its weight is zero, so 0 degrees.
     double angle = 0.0;
@@ -95,9 +103,9 @@ SolveOutcome SolveCorrection(const EffectMatrix& effects,
       if (phi < 0) phi += kTwoPi;
       angle = static_cast<double>(360.0L - phi * kRadiansToDegrees);
     }
-    outcome.result.Angle[k] = angle;
+    outcome.result.Angle[plane] = angle;
 
-    if (!std::isfinite(outcome.result.Mass[k])) {
+    if (!std::isfinite(outcome.result.Mass[plane])) {
       outcome.status = SolveStatus::OutOfRange;
       return outcome;
     }

@@ -13,12 +13,16 @@ struct PolarDeterminant {
   double Im = 0.0;
   double Magnitude = 0.0;
   std::optional<double> Angle;  // none when Re and Im are both exactly zero
-  long double TermScale = 0.0;  // sum of the six term magnitudes
+  long double termScale = 0.0;  // sum of the six term magnitudes
 };
 
-PolarDeterminant ComputeDeterminant(const EffectVector (&m)[kPlanes][kPlanes]);
+// [row][column] as in the effect matrix: rows are sensors, columns weights.
+using PolarMatrix = EffectVector[kPlanes][kPlanes];
 
-// Mass[k] in percent of plane k's trial weight, Angle[k] in degrees [0, 360].
+PolarDeterminant ComputeDeterminant(const PolarMatrix& m);
+
+// Mass[plane] in percent of that plane's trial weight, Angle[plane] in
+// degrees [0, 360].
 struct CorrectionResult {
   double Mass[kPlanes] = {};
   double Angle[kPlanes] = {};

@@ -21,7 +21,7 @@ int main(int argc, char* argv[]) {
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    pictures::PaintRisingSun(painter, QRectF(0, 0, size, size));
+    balance3::PaintRisingSun(painter, QRectF(0, 0, size, size));
     painter.end();
     if (!QDir().mkpath(dir) || !image.save(dir + "/" + name + ".png")) {
       std::fprintf(stderr, "make_icons: cannot write %s\n", qPrintable(dir));

@@ -26,15 +26,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (std::size_t i = 0; i < texts.size(); ++i) texts[i] = fields[i];
 
   // Two calculations in a row: the second may reuse angles kept from the first.
-  balance3::Calculation calculation;
-  calculation.SetTrialReferences(100.0);
+  balance3::CalculatorState state;
+  balance3::SetTrialReferences(state, 100.0);
   for (int round = 0; round < 2; ++round) {
-    const auto labels =
-        calculation.Calculate(texts, separator, [](const std::string& message) {
-          if (message.empty()) std::abort();
-        });
-    if (!labels) continue;
-    for (const std::u16string& label : *labels) {
+    const balance3::CalculationOutcome outcome = balance3::Calculate(texts, separator, state);
+    // Labels exactly when there is nothing to warn of.
+    if (outcome.labels.has_value() == !outcome.warnings.empty()) std::abort();
+    for (const std::string& warning : outcome.warnings) {
+      if (warning.empty()) std::abort();
+    }
+    if (!outcome.labels) continue;
+    for (const std::u16string& label : *outcome.labels) {
       if (!IsResultLabel(label, separator)) std::abort();
     }
   }

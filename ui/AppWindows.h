@@ -6,15 +6,19 @@
 
 // The program's three windows, each created once in start-up order (members
 // are built in declaration order): the main window, the help window (which
-// loads its page), the warning dialog. Then they are introduced to each other.
+// loads its page), the warning dialog. No window knows another; this is the
+// one place that wires what each asks for to the window that does it. The
+// connections are direct, so a request returns only when its modal window
+// has been closed.
 struct AppWindows {
   TForm1 form1;
   TFormAbout formAbout;
   TNSOForm nsoForm;
 
   AppWindows() {
-    form1.setWindows(&nsoForm, &formAbout);
-    formAbout.setWarningDialog(&nsoForm);
-    nsoForm.setHelpWindow(&formAbout);
+    QObject::connect(&form1, &TForm1::warningRequested, &nsoForm, &TNSOForm::ShowWarning);
+    QObject::connect(&form1, &TForm1::helpRequested, &formAbout, &TFormAbout::Help);
+    QObject::connect(&nsoForm, &TNSOForm::helpRequested, &formAbout, &TFormAbout::Help);
+    QObject::connect(&formAbout, &TFormAbout::warningRequested, &nsoForm, &TNSOForm::ShowWarning);
   }
 };

@@ -4,9 +4,9 @@
 #include <QKeyEvent>
 #include <QWidget>
 
-namespace keypreview {
+namespace balance3 {
 
-QKeyEvent* KeyFor(const QWidget* window, QObject* watched, QEvent* event) {
+QKeyEvent* PreviewedKey(const QWidget* window, QObject* watched, QEvent* event) {
   if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease) {
     return nullptr;
   }
@@ -31,4 +31,4 @@ bool HandleSharedKeys(QObject* watched, QKeyEvent* key) {
   }
 }
 
-}  // namespace keypreview
+}  // namespace balance3

@@ -8,11 +8,11 @@ class QWidget;
 // Each window installs itself as an application-wide event filter and asks
 // here which events are keys on their way to one of its own widgets: so it
 // sees every key before the focused control does, whichever control that is.
-namespace keypreview {
+namespace balance3 {
 
 // The key press or release in `event` when `watched` is a widget of `window`;
 // null for anything else.
-QKeyEvent* KeyFor(const QWidget* window, QObject* watched, QEvent* event);
+QKeyEvent* PreviewedKey(const QWidget* window, QObject* watched, QEvent* event);
 
 // The rules every window shares, for a key its own function keys left alone.
 // A release never reaches a control, so Space cannot click a button; the
@@ -21,4 +21,4 @@ QKeyEvent* KeyFor(const QWidget* window, QObject* watched, QEvent* event);
 // true when the key is consumed.
 bool HandleSharedKeys(QObject* watched, QKeyEvent* key);
 
-}  // namespace keypreview
+}  // namespace balance3

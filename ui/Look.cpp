@@ -5,6 +5,8 @@
 #include <QScreen>
 #include <QWidget>
 
+namespace balance3 {
+
 QFont Arial(int pixelSize, bool bold) {
   QFont font("Arial");
   font.setPixelSize(pixelSize);
@@ -26,3 +28,5 @@ void CenterOnScreen(QWidget* window) {
   frame.moveCenter(screen->availableGeometry().center());
   window->move(frame.topLeft());
 }
+
+}  // namespace balance3

@@ -5,6 +5,8 @@
 
 class QWidget;
 
+namespace balance3 {
+
 // The windows' fonts are Arial at character heights in pixels.
 QFont Arial(int pixelSize, bool bold = false);
 
@@ -13,3 +15,5 @@ void SetBackground(QWidget* widget, const QColor& colour);
 
 // Places the window in the middle of the primary screen's free area.
 void CenterOnScreen(QWidget* window);
+
+}  // namespace balance3

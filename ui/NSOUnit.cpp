@@ -8,7 +8,8 @@
 #include "KeyPreview.h"
 #include "Look.h"
 #include "Pictures.h"
-#include "UnitAbout.h"
+
+using namespace balance3;
 
 namespace {
 
@@ -23,7 +24,7 @@ TNSOForm::TNSOForm(QWidget* parent)
                           Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
   setObjectName("NSOForm");
   setWindowTitle("Warning !!!");
-  setWindowIcon(pictures::PaintedIcon(pictures::PaintGear));
+  setWindowIcon(PaintedIcon(PaintGear));
   setFont(Arial(11));
   SetBackground(this, QColor(0xE1, 0xE1, 0xE1));
   resize(kClientSize);
@@ -36,8 +37,7 @@ TNSOForm::TNSOForm(QWidget* parent)
   SetBackground(Label1, QColor(0xE8, 0xE8, 0xE8));
   Label1->setGeometry(0, 0, width(), kLabelHeight);
 
-  auto* image = new pictures::PictureBox(pictures::PaintWarningSign,
-                                         QSize(84, 66), this);
+  auto* image = new PictureBox(PaintWarningSign, QSize(84, 66), this);
   image->setObjectName("Image2");
   image->setAccessibleName("Warning sign");
   image->setGeometry(115, 23, 70, 50);
@@ -66,7 +66,7 @@ void TNSOForm::resizeEvent(QResizeEvent* event) {
 }
 
 bool TNSOForm::eventFilter(QObject* watched, QEvent* event) {
-  QKeyEvent* key = keypreview::KeyFor(this, watched, event);
+  QKeyEvent* key = PreviewedKey(this, watched, event);
   if (!key) return QDialog::eventFilter(watched, event);
   if (key->type() == QEvent::KeyPress) {
     switch (key->key()) {
@@ -76,11 +76,11 @@ bool TNSOForm::eventFilter(QObject* watched, QEvent* event) {
         reject();
         return true;
       case Qt::Key_F1:
-        if (help_) help_->Help();
+        emit helpRequested();
         return true;
       default:
         break;
     }
   }
-  return keypreview::HandleSharedKeys(watched, key);
+  return HandleSharedKeys(watched, key);
 }

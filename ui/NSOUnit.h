@@ -4,7 +4,6 @@
 
 class QLabel;
 class QPushButton;
-class TFormAbout;
 
 // The warning dialog: the one way the program tells the user of a problem.
 // Created once, hidden, and shown modally for every message.
@@ -14,13 +13,14 @@ class TNSOForm : public QDialog {
  public:
   explicit TNSOForm(QWidget* parent = nullptr);
 
-  // F1 in the dialog shows this help window over it.
-  void setHelpWindow(TFormAbout* help) { help_ = help; }
-
   // Shows `text` and returns when the user has closed the dialog. Asked
   // while the dialog is already open (from the help window over it), it only
   // changes the text of the open dialog.
   void ShowWarning(const QString& text);
+
+ signals:
+  // F1: the help window over the dialog; returns when it has been closed.
+  void helpRequested();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -29,5 +29,4 @@ class TNSOForm : public QDialog {
  private:
   QLabel* Label1;
   QPushButton* Button1;
-  TFormAbout* help_ = nullptr;
 };

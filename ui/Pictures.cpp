@@ -7,7 +7,7 @@
 #include <QRadialGradient>
 #include <QtMath>
 
-namespace pictures {
+namespace balance3 {
 namespace {
 
 class PaintedIconEngine : public QIconEngine {
@@ -125,4 +125,4 @@ void PictureBox::paintEvent(QPaintEvent*) {
   paint_(painter, area);
 }
 
-}  // namespace pictures
+}  // namespace balance3

@@ -9,7 +9,7 @@ class QPainter;
 
 // The program's pictures are painted, not stored, so they stay crisp at any
 // size and screen scale.
-namespace pictures {
+namespace balance3 {
 
 using Painter = void (*)(QPainter& painter, const QRectF& area);
 
@@ -37,4 +37,4 @@ class PictureBox : public QWidget {
   QSize natural_;
 };
 
-}  // namespace pictures
+}  // namespace balance3

@@ -1,22 +1,20 @@
 #include "Unit1.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
-#include <QTextEdit>
-#include <QUrl>
 #include <QVBoxLayout>
 
+#include "FieldEdit.h"
+#include "InfoStrip.h"
 #include "KeyPreview.h"
 #include "Look.h"
-#include "NSOUnit.h"
 #include "Pictures.h"
-#include "UnitAbout.h"
+
+using namespace balance3;
 
 namespace {
 
@@ -25,9 +23,6 @@ constexpr int kClientWidth = 868;
 const QColor kSilver(0xC0, 0xC0, 0xC0);
 const QColor kRunGreen(0x83, 0xE0, 0x93);
 const QColor kCaptionYellow(0xFF, 0xFF, 0xA6);
-
-constexpr const char* kSiteToolTip = "https://kelvaro.example/";
-constexpr const char* kOrderAddress = "https://kelvaro.example/order/";
 
 struct Band {
   const char* name;
@@ -51,14 +46,17 @@ struct Column {
   int captionLeft, captionWidth;
   int valueLeft, valueWidth;
 };
-constexpr Column kColumns[balance3::kPlanes] = {
+constexpr Column kColumns[kPlanes] = {
     {101, 18, 103, 121, 107},
     {397, 316, 102, 418, 108},
     {696, 613, 102, 715, 108},
 };
 constexpr int kTagTop = 18;
-constexpr int kRowTop[2] = {32, 70};  // amplitude (mass) row, phase (angle) row
+// Row 0 holds amplitudes (masses in the result group), row 1 phases (angles).
+constexpr int kRowTop[2] = {32, 70};
 constexpr int kRowHeight = 30;
+
+int Row(Quantity quantity) { return static_cast<int>(quantity); }
 
 QRect CaptionRect(const Column& column, int row) {
   return {column.captionLeft, kRowTop[row], column.captionWidth, kRowHeight};
@@ -72,30 +70,33 @@ constexpr const char* kFieldQuantity[2] = {"amplitude", "phase in degrees"};
 constexpr const char* kResultQuantity[2] = {"mass in percent of the trial weight",
                                             "angle in degrees"};
 
-// Default texts [run][plane]: amplitude, phase. A real job with known results.
-constexpr const char* kDefaults[balance3::kRuns][balance3::kPlanes][2] = {
-    {{"7,2", "238"}, {"13,5", "296"}, {"3,5", "128"}},
-    {{"4,9", "114"}, {"9,2", "347"}, {"2,7", "251"}},
-    {{"4,0", "79"}, {"12,0", "292"}, {"6,3", "396"}},
-    {{"8,2", "123"}, {"9,7", "231"}, {"9,5", "43"}},
-};
+// Control names are the window's own business: users' scripts find the
+// controls by them, the calculation knows fields only by their place.
+QString FieldName(FieldPlace place) {
+  return QString("Edit%1%2%3")
+      .arg(place.quantity == Quantity::Amplitude ? 'V' : 'F')
+      .arg(place.plane + 1)
+      .arg(place.run);
+}
+constexpr const char* kResultLabels[kResultCount] = {
+    "LabelM1", "LabelM2", "LabelM3", "LabelF1", "LabelF2", "LabelF3"};
 
-// Tab order inside a run group: {plane, row}.
-constexpr int kGroupTabOrder[6][2] = {{0, 0}, {1, 0}, {0, 1}, {1, 1}, {2, 0}, {2, 1}};
+// Tab order inside a run group.
+constexpr struct {
+  int plane;
+  Quantity quantity;
+} kGroupTabOrder[] = {{0, Quantity::Amplitude}, {1, Quantity::Amplitude},
+                      {0, Quantity::Phase},     {1, Quantity::Phase},
+                      {2, Quantity::Amplitude}, {2, Quantity::Phase}};
 
 const QString kNoData = QString::fromUtf8("н.д.");
 
-std::u16string_view View(const QString& text) {
-  return {QStringView(text).utf16(), static_cast<std::size_t>(text.size())};
+QString FromView(std::u16string_view text) {
+  return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// Where a field stands in reading order; its name comes from the same table.
-std::size_t FieldIndex(int plane, int run, int row) {
-  for (std::size_t i = 0; i < balance3::kFields.size(); ++i) {
-    const balance3::FieldSpec& entry = balance3::kFields[i];
-    if (entry.sensor == plane && entry.run == run && entry.phase == (row == 1)) return i;
-  }
-  Q_UNREACHABLE();
+std::u16string_view View(const QString& text) {
+  return {QStringView(text).utf16(), static_cast<std::size_t>(text.size())};
 }
 
 QLabel* FixedLabel(const QString& text, QRect geometry, QFont font,
@@ -121,14 +122,16 @@ void PlaneTag(int plane, const QColor& background, QWidget* parent) {
 TForm1::TForm1(QWidget* parent) : QWidget(parent) {
   setObjectName("Form1");
   setWindowTitle("Balancing calculator for 3 planes of correction");
-  setWindowIcon(pictures::PaintedIcon(pictures::PaintRisingSun));
+  setWindowIcon(PaintedIcon(PaintRisingSun));
   setFont(Arial(11));
   SetBackground(this, kSilver);
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
-  layout->addWidget(CreateStrip());
+  redt1 = new InfoStrip(this);
+  redt1->setObjectName("redt1");
+  layout->addWidget(redt1);
   for (int band = 0; band < int(std::size(kBands)); ++band) {
     layout->addWidget(CreateGroup(band));
   }
@@ -143,33 +146,6 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
   qApp->installEventFilter(this);
 }
 
-QWidget* TForm1::CreateStrip() {
-  redt1 = new QTextEdit(this);
-  redt1->setObjectName("redt1");
-  redt1->setReadOnly(true);
-  redt1->setFrameStyle(QFrame::NoFrame);
-  redt1->setTabChangesFocus(true);
-  redt1->setContextMenuPolicy(Qt::NoContextMenu);  // every button press opens the site
-  redt1->setFixedHeight(83);
-  redt1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  redt1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  QFont font = Arial(21, true);
-  font.setUnderline(true);
-  redt1->setFont(font);
-  QPalette palette = redt1->palette();
-  palette.setColor(QPalette::Base, QColor(0xCF, 0xEE, 0xFE));
-  palette.setColor(QPalette::Text, QColor(0x00, 0x00, 0xFF));
-  redt1->setPalette(palette);
-  redt1->setHtml(
-      "<p align=center style='margin:0'>&quot;Kelvaro OU&quot; - Portable field balancer.</p>"
-      "<p align=center style='margin:0'>Order a two-channel portable balancer for field work.</p>"
-      "<p align=center style='margin:0'>Order a balancing kit with sensors and a phase tachometer.</p>");
-  redt1->setToolTip(kSiteToolTip);
-  redt1->setAccessibleName("Maker's information; press to open the maker's web site");
-  redt1->viewport()->setCursor(Qt::PointingHandCursor);
-  return redt1;
-}
-
 QWidget* TForm1::CreateGroup(int index) {
   const Band& band = kBands[index];
   auto* group = new QGroupBox(band.caption, this);
@@ -177,12 +153,12 @@ QWidget* TForm1::CreateGroup(int index) {
   group->setFont(Arial(15, true));
   SetBackground(group, band.colour);
   group->setFixedHeight(band.height);
-  for (int plane = 0; plane < balance3::kPlanes; ++plane) {
+  for (int plane = 0; plane < kPlanes; ++plane) {
     for (int row = 0; row < 2; ++row) {
       if (band.run < 0) {
         AddResultCell(group, plane, row);
       } else {
-        AddField(group, band.run, plane, row);
+        AddField(group, {plane, band.run, static_cast<Quantity>(row)});
       }
     }
     PlaneTag(plane, band.run < 0 ? QColor(0xED, 0xCB, 0x70) : QColor(0x00, 0xFF, 0x00), group);
@@ -190,20 +166,24 @@ QWidget* TForm1::CreateGroup(int index) {
   return group;
 }
 
-void TForm1::AddField(QWidget* group, int run, int plane, int row) {
-  const Column& column = kColumns[plane];
-  const QString caption = row == 0 ? QString("Vo%1, unit").arg(plane + 1)
-                                   : QString("Fo%1,degr.").arg(plane + 1);
+void TForm1::AddField(QWidget* group, FieldPlace place) {
+  const Column& column = kColumns[place.plane];
+  const int row = Row(place.quantity);
+  const QString caption = place.quantity == Quantity::Amplitude
+                              ? QString("Vo%1, unit").arg(place.plane + 1)
+                              : QString("Fo%1,degr.").arg(place.plane + 1);
   QLabel* label = FixedLabel(caption, CaptionRect(column, row), Arial(20), kCaptionYellow, group);
   label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  label->setAccessibleName(QString("Plane %1 %2").arg(plane + 1).arg(kFieldQuantity[row]));
+  label->setAccessibleName(QString("Plane %1 %2").arg(place.plane + 1).arg(kFieldQuantity[row]));
 
-  const std::size_t index = FieldIndex(plane, run, row);
-  auto* field = new QLineEdit(kDefaults[run][plane][row], group);
-  field->setObjectName(balance3::kFields[index].name);
+  const int index = FieldIndex(place);
+  auto* field = new FieldEdit(FromView(kDefaultTexts[index]), group);
+  field->setObjectName(FieldName(place));
   fields_[index] = field;
-  field->setAccessibleName(
-      QString("Run %1, plane %2, %3").arg(run).arg(plane + 1).arg(kFieldQuantity[row]));
+  field->setAccessibleName(QString("Run %1, plane %2, %3")
+                               .arg(place.run)
+                               .arg(place.plane + 1)
+                               .arg(kFieldQuantity[row]));
   field->setFont(Arial(20, true));
   field->setGeometry(ValueRect(column, row));
   label->setBuddy(field);
@@ -217,8 +197,8 @@ void TForm1::AddResultCell(QWidget* group, int plane, int row) {
       ->setAccessibleName(QString("Plane %1 %2").arg(plane + 1).arg(kResultQuantity[row]));
 
   QLabel* value = FixedLabel(kNoData, ValueRect(column, row), Arial(20), kRunGreen, group);
-  const int index = row * balance3::kPlanes + plane;
-  value->setObjectName(balance3::kResultLabels[index]);
+  const int index = row * kPlanes + plane;
+  value->setObjectName(kResultLabels[index]);
   value->setAccessibleName(
       QString("Result, plane %1, %2").arg(plane + 1).arg(kResultQuantity[row]));
   value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -254,8 +234,8 @@ QWidget* TForm1::CreateButtonRow() {
 void TForm1::SetTabOrder() {
   std::vector<QWidget*> order{Button1};
   const auto addGroup = [&](int run) {
-    for (const auto& [plane, row] : kGroupTabOrder) {
-      order.push_back(fields_[FieldIndex(plane, run, row)]);
+    for (const auto& [plane, quantity] : kGroupTabOrder) {
+      order.push_back(fields_[FieldIndex({plane, run, quantity})]);
     }
   };
   addGroup(0);
@@ -268,32 +248,28 @@ void TForm1::SetTabOrder() {
   for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
-void TForm1::setWindows(TNSOForm* warning, TFormAbout* help) {
-  warning_ = warning;
-  help_ = help;
-}
-
 void TForm1::showEvent(QShowEvent* event) {
-  calculation_.SetTrialReferences(100.0);
+  SetTrialReferences(calculation_, 100.0);
   QWidget::showEvent(event);
 }
 
 void TForm1::Button1Click() {
-  std::array<QString, balance3::kFieldCount> texts;
-  balance3::FieldTexts views;
+  std::array<QString, kFieldCount> texts;
+  FieldTexts views;
   for (std::size_t i = 0; i < fields_.size(); ++i) {
     texts[i] = fields_[i]->text();
     views[i] = View(texts[i]);
   }
   const QString separator = QLocale::system().decimalPoint();
-  const auto labels = calculation_.Calculate(
-      views, View(separator),
-      [this](const std::string& message) {
-        warning_->ShowWarning(QString::fromStdString(message));
-      });
-  if (!labels) return;
+  const CalculationOutcome outcome = Calculate(views, View(separator), calculation_);
+  // Each warning is modal: the next comes up only when the user has closed
+  // the one before.
+  for (const std::string& warning : outcome.warnings) {
+    emit warningRequested(QString::fromStdString(warning));
+  }
+  if (!outcome.labels) return;
   for (std::size_t k = 0; k < results_.size(); ++k) {
-    results_[k]->setText(QString::fromStdU16String((*labels)[k]));
+    results_[k]->setText(QString::fromStdU16String((*outcome.labels)[k]));
   }
 }
 
@@ -302,43 +278,10 @@ void TForm1::Button2Click() {
   for (QLabel* result : results_) result->setText("0");
 }
 
-void TForm1::Button3Click() {
-  if (help_) help_->Help();
-}
-
-bool TForm1::HandleStripMouse(QEvent* event) {
-  switch (event->type()) {
-    case QEvent::MouseButtonPress:
-      // Whether a browser opened is the desktop's business; nothing to report.
-      QDesktopServices::openUrl(QUrl(kOrderAddress));
-      return false;
-    case QEvent::MouseMove: {
-      // Collapse any selection and keep the strip from extending it, so its
-      // text cannot be selected by dragging.
-      QTextCursor cursor = redt1->textCursor();
-      cursor.setPosition(cursor.selectionStart());
-      redt1->setTextCursor(cursor);
-      return true;
-    }
-    default:
-      return false;
-  }
-}
+void TForm1::Button3Click() { emit helpRequested(); }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == redt1->viewport()) return HandleStripMouse(event);
-
-  if (event->type() == QEvent::FocusIn) {
-    const auto reason = static_cast<QFocusEvent*>(event)->reason();
-    const bool byUser = reason == Qt::TabFocusReason ||
-                        reason == Qt::BacktabFocusReason ||
-                        reason == Qt::MouseFocusReason;
-    auto* field = qobject_cast<QLineEdit*>(watched);
-    if (byUser && field && field->window() == this) field->clear();
-    return false;
-  }
-
-  QKeyEvent* key = keypreview::KeyFor(this, watched, event);
+  QKeyEvent* key = PreviewedKey(this, watched, event);
   if (!key) return QWidget::eventFilter(watched, event);
   if (key->type() == QEvent::KeyPress) {
     switch (key->key()) {
@@ -358,5 +301,5 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
         break;
     }
   }
-  return keypreview::HandleSharedKeys(watched, key);
+  return HandleSharedKeys(watched, key);
 }

@@ -8,9 +8,9 @@
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QTextEdit;
-class TFormAbout;
-class TNSOForm;
+
+// The window classes live outside the project's namespace: users' scripts and
+// accessibility tools know them by these class names.
 
 // The calculator's main window: 24 measurement fields, the result panel, the
 // three commands and the maker's information strip.
@@ -20,35 +20,32 @@ class TForm1 : public QWidget {
  public:
   explicit TForm1(QWidget* parent = nullptr);
 
-  // The other two windows are created after this one; start-up hands them
-  // over once they exist.
-  void setWindows(TNSOForm* warning, TFormAbout* help);
-
   void Button1Click();  // Calculate
   void Button2Click();  // Clear
   void Button3Click();  // Help
+
+ signals:
+  // Each returns only when the user has closed the window it asks for.
+  void warningRequested(const QString& message);
+  void helpRequested();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void showEvent(QShowEvent* event) override;
 
  private:
-  QWidget* CreateStrip();
   QWidget* CreateGroup(int band);
-  void AddField(QWidget* group, int run, int plane, int row);
+  void AddField(QWidget* group, balance3::FieldPlace place);
   void AddResultCell(QWidget* group, int plane, int row);
   QWidget* CreateButtonRow();
   void SetTabOrder();
-  bool HandleStripMouse(QEvent* event);
 
   std::array<QLineEdit*, balance3::kFieldCount> fields_{};  // in reading order
   std::array<QLabel*, balance3::kResultCount> results_{};   // in writing order
-  QTextEdit* redt1 = nullptr;
+  QWidget* redt1 = nullptr;
   QPushButton* Button1 = nullptr;
   QPushButton* Button2 = nullptr;
   QPushButton* Button3 = nullptr;
 
-  balance3::Calculation calculation_;
-  TNSOForm* warning_ = nullptr;
-  TFormAbout* help_ = nullptr;
+  balance3::CalculatorState calculation_;
 };

@@ -14,8 +14,9 @@
 
 #include "KeyPreview.h"
 #include "Look.h"
-#include "NSOUnit.h"
 #include "Pictures.h"
+
+using namespace balance3;
 
 namespace {
 
@@ -50,7 +51,7 @@ TFormAbout::TFormAbout(const QString& pagePath, QWidget* parent)
                           Qt::WindowCloseButtonHint) {
   setObjectName("FormAbout");
   setWindowTitle("About");
-  setWindowIcon(pictures::PaintedIcon(pictures::PaintRisingSun));
+  setWindowIcon(PaintedIcon(PaintRisingSun));
   setFont(Arial(11));
   resize(888, 441);  // a 902 x 479 window with the usual frame
 
@@ -115,11 +116,11 @@ void TFormAbout::Button1Click() {
   const QString path = QDir::current().absoluteFilePath(kManual);
   const bool opened = QFileInfo::exists(path) &&
                       QDesktopServices::openUrl(QUrl::fromLocalFile(path));
-  if (!opened && warning_) warning_->ShowWarning("Manual not found");
+  if (!opened) emit warningRequested("Manual not found");
 }
 
 bool TFormAbout::eventFilter(QObject* watched, QEvent* event) {
-  QKeyEvent* key = keypreview::KeyFor(this, watched, event);
+  QKeyEvent* key = PreviewedKey(this, watched, event);
   if (!key) return QDialog::eventFilter(watched, event);
   if (key->type() == QEvent::KeyPress) {
     switch (key->key()) {
@@ -135,5 +136,5 @@ bool TFormAbout::eventFilter(QObject* watched, QEvent* event) {
         break;
     }
   }
-  return keypreview::HandleSharedKeys(watched, key);
+  return HandleSharedKeys(watched, key);
 }

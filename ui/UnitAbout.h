@@ -4,7 +4,6 @@
 
 class QPushButton;
 class QTextBrowser;
-class TNSOForm;
 
 // The help window: the local help page in a browser, and the manual command.
 // Created once, hidden; creating it loads the page.
@@ -17,9 +16,6 @@ class TFormAbout : public QDialog {
   explicit TFormAbout(const QString& pagePath = HelpPagePath(),
                       QWidget* parent = nullptr);
 
-  // "Manual not found" goes through this dialog.
-  void setWarningDialog(TNSOForm* warning) { warning_ = warning; }
-
   // Shows the window modally and returns when it has been closed. Asked while
   // it is already open (from the warning dialog over it), it only brings the
   // open window to the front.
@@ -30,6 +26,10 @@ class TFormAbout : public QDialog {
 
   static QString HelpPagePath();
 
+ signals:
+  // "Manual not found"; returns when the user has closed the warning.
+  void warningRequested(const QString& message);
+
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -39,5 +39,4 @@ class TFormAbout : public QDialog {
   QTextBrowser* WebBrowser1;
   QPushButton* Button1;
   QPushButton* Button5;
-  TNSOForm* warning_ = nullptr;
 };

@@ -8,13 +8,13 @@
 #include <utility>
 
 #include "effects.h"
+#include "polar.h"
 #include "solver.h"
 
 namespace balance3 {
 namespace {
 
 using Complex = std::complex<long double>;
-constexpr long double kPi = 3.14159265358979323846L;
 
 // Solves a x = rhs in place by elimination with partial pivoting.
 void Eliminate(Complex (&a)[3][3], Complex (&rhs)[3]) {
@@ -70,22 +70,23 @@ TEST(CrossCheck, PolarCramerAgreesWithGaussianElimination) {
   int checked = 0;
   for (int trial = 0; trial < 4000; ++trial) {
     MeasurementSet set;
-    for (int s = 0; s < kPlanes; ++s) {
-      set.TrialRef[s] = 100.0;
-      for (int r = 0; r < kRuns; ++r) {
-        set.V[s][r] = amplitude(random);
-        set.F[s][r] = static_cast<double>(phaseDegrees(random) * kPi / 180);
+    for (int plane = 0; plane < kPlanes; ++plane) {
+      set.TrialRef[plane] = 100.0;
+      for (int run = 0; run < kRuns; ++run) {
+        set.V[plane][run] = amplitude(random);
+        set.F[plane][run] = static_cast<double>(phaseDegrees(random) * kDegreesToRadians);
       }
     }
 
     Complex a[3][3];
     Complex rhs[3];
-    for (int s = 0; s < kPlanes; ++s) {
-      const Complex initial = std::polar<long double>(set.V[s][0], set.F[s][0]);
-      for (int k = 0; k < kPlanes; ++k) {
-        a[s][k] = std::polar<long double>(set.V[s][k + 1], set.F[s][k + 1]) - initial;
+    for (int plane = 0; plane < kPlanes; ++plane) {
+      const Complex initial = std::polar<long double>(set.V[plane][0], set.F[plane][0]);
+      for (int weight = 0; weight < kPlanes; ++weight) {
+        a[plane][weight] =
+            std::polar<long double>(set.V[plane][weight + 1], set.F[plane][weight + 1]) - initial;
       }
-      rhs[s] = -initial;
+      rhs[plane] = -initial;
     }
     if (!IsWellConditioned(a)) continue;
     Eliminate(a, rhs);
@@ -95,15 +96,15 @@ TEST(CrossCheck, PolarCramerAgreesWithGaussianElimination) {
     const SolveOutcome outcome = SolveCorrection(effects, set);
     ASSERT_EQ(outcome.status, SolveStatus::Solved) << "trial " << trial;
 
-    for (int k = 0; k < kPlanes; ++k) {
-      const double mass = static_cast<double>(std::abs(rhs[k]) * 100);
-      long double argument = std::arg(rhs[k]) * 180 / kPi;
+    for (int plane = 0; plane < kPlanes; ++plane) {
+      const double mass = static_cast<double>(std::abs(rhs[plane]) * 100);
+      long double argument = std::arg(rhs[plane]) * kRadiansToDegrees;
       if (argument < 0) argument += 360;
       const double angle = static_cast<double>(360 - argument);
-      ASSERT_NEAR(outcome.result.Mass[k], mass, 1e-9 * mass)
-          << "trial " << trial << " plane " << k + 1;
-      ASSERT_LE(CircularDistance(outcome.result.Angle[k], angle), 360e-9)
-          << "trial " << trial << " plane " << k + 1;
+      ASSERT_NEAR(outcome.result.Mass[plane], mass, 1e-9 * mass)
+          << "trial " << trial << " plane " << plane + 1;
+      ASSERT_LE(CircularDistance(outcome.result.Angle[plane], angle), 360e-9)
+          << "trial " << trial << " plane " << plane + 1;
     }
     ++checked;
   }

@@ -2,17 +2,15 @@
 
 #include <gtest/gtest.h>
 
-#include "default_fields.h"
+#include <string>
+#include <vector>
+
+#include "polar.h"
 
 namespace balance3 {
 namespace {
 
-constexpr double kHalfPi = 1.5707963267948966;
-constexpr double kThreeHalfPi = 4.71238898038469;
-
-double Radians(double degrees) {
-  return static_cast<double>(degrees * 0.017453292519943295769L);
-}
+double Radians(double degrees) { return static_cast<double>(degrees * kDegreesToRadians); }
 
 // Sensor 1 with an initial reading (v0, f0) and a trial-run-1 reading (v, f).
 EffectVector EffectOf(double v0, double f0, double v, double f,
@@ -23,9 +21,9 @@ EffectVector EffectOf(double v0, double f0, double v, double f,
   set.V[0][1] = v;
   set.F[0][1] = Radians(f);
   EffectMatrix matrix;
-  matrix.a[0][0].Angle = previousAngle;
+  matrix.vectors[0][0].Angle = previousAngle;
   ComputeEffectMatrix(set, matrix);
-  return matrix.a[0][0];
+  return matrix.vectors[0][0];
 }
 
 struct AngleCase {
@@ -37,12 +35,12 @@ struct AngleCase {
 };
 
 const AngleCase kAngleCases[] = {
-    {"positive imaginary axis despite cosine noise", 0, 0, 2, 90, 2, kHalfPi, true},
-    {"negative imaginary axis", 0, 0, 1, 270, 1, kThreeHalfPi, true},
+    {"positive imaginary axis despite cosine noise", 0, 0, 2, 90, 2, kPositiveImaginaryAxis, true},
+    {"negative imaginary axis", 0, 0, 1, 270, 1, kNegativeImaginaryAxis, true},
     {"fourth quadrant stays negative", 0, 0, 1, 315, 1, -0.78539816339744831, false},
     {"second quadrant", 0, 0, 1, 135, 1, 2.3561944901923448, false},
     {"third quadrant", 0, 0, 1, 225, 1, 3.9269908169872414, false},
-    {"small real part snaps to the axis", 0, 0, 1, 89.995, 1, kHalfPi, true},
+    {"small real part snaps to the axis", 0, 0, 1, 89.995, 1, kPositiveImaginaryAxis, true},
     {"small imaginary part still enters the arctangent", 0, 0, 1, 0.003, 1,
      5.2359877559829886e-05, false},
     {"opposite readings", 1, 0, 1, 180, 2, 3.1415926535897931, false},
@@ -71,9 +69,7 @@ TEST(ComputeEffectMatrix, NoDifferenceKeepsThePreviousAngle) {
 
 TEST(ComputeEffectMatrix, WorkedExample) {
   MeasurementSet set;
-  const auto texts = testing::DefaultTexts();
-  ASSERT_TRUE(ReadMeasurements(testing::Views(texts), u",", set,
-                               [](const std::string& m) { FAIL() << m; }));
+  ASSERT_EQ(ReadMeasurements(kDefaultTexts, u",", set), std::vector<std::string>{});
   EffectMatrix matrix;
   ComputeEffectMatrix(set, matrix);
 
@@ -82,11 +78,12 @@ TEST(ComputeEffectMatrix, WorkedExample) {
       {{10.515076, 1.276885}, {1.743344, 2.525415}, {12.870753, 2.776493}},
       {{5.462021, -1.335046}, {7.312938, 0.129587}, {9.833826, 0.388048}},
   };
-  for (int s = 0; s < kPlanes; ++s) {
-    for (int r = 0; r < kPlanes; ++r) {
-      SCOPED_TRACE(::testing::Message() << "sensor " << s + 1 << " run " << r + 1);
-      EXPECT_NEAR(matrix.a[s][r].Magnitude, expected[s][r][0], 5e-7);
-      EXPECT_NEAR(matrix.a[s][r].Angle, expected[s][r][1], 5e-7);
+  for (int plane = 0; plane < kPlanes; ++plane) {
+    for (int weight = 0; weight < kPlanes; ++weight) {
+      SCOPED_TRACE(::testing::Message() << "sensor " << plane + 1 << " run " << weight + 1);
+      const EffectVector& e = matrix.vectors[plane][weight];
+      EXPECT_NEAR(e.Magnitude, expected[plane][weight][0], 5e-7);
+      EXPECT_NEAR(e.Angle, expected[plane][weight][1], 5e-7);
     }
   }
 }

@@ -3,35 +3,20 @@
 #include <string>
 #include <vector>
 
-#include "default_fields.h"
 #include "measurement.h"
+#include "test_texts.h"
 
 namespace balance3 {
 namespace {
 
 using testing::Overrides;
 using testing::TextsWith;
-using testing::Views;
-
-struct Scan {
-  bool allValid;
-  std::vector<std::string> warnings;
-  MeasurementSet set;
-};
-
-Scan RunScan(Overrides overrides, std::u16string_view separator = u",") {
-  Scan scan;
-  const auto texts = TextsWith(overrides);
-  scan.allValid = ReadMeasurements(
-      Views(texts), separator, scan.set,
-      [&](const std::string& message) { scan.warnings.push_back(message); });
-  return scan;
-}
+using Warnings = std::vector<std::string>;
 
 struct ScanCase {
   const char* name;
   Overrides overrides;
-  std::vector<std::string> warnings;
+  Warnings warnings;
 };
 
 const ScanCase kScanCases[] = {
@@ -65,37 +50,31 @@ const ScanCase kScanCases[] = {
 TEST(ReadMeasurements, ReportsBadFieldsInTableOrder) {
   for (const ScanCase& c : kScanCases) {
     SCOPED_TRACE(c.name);
-    const Scan scan = RunScan(c.overrides);
-    EXPECT_EQ(scan.warnings, c.warnings);
-    EXPECT_EQ(scan.allValid, c.warnings.empty());
+    MeasurementSet set;
+    EXPECT_EQ(ReadMeasurements(TextsWith(c.overrides), u",", set), c.warnings);
   }
 }
 
 TEST(ReadMeasurements, EveryFieldZeroIsAccepted) {
-  std::array<std::u16string, kFieldCount> texts;
+  FieldTexts texts;
   texts.fill(u"0");
   MeasurementSet set;
-  std::vector<std::string> warnings;
-  EXPECT_TRUE(ReadMeasurements(Views(texts), u",", set,
-                               [&](const std::string& m) { warnings.push_back(m); }));
-  EXPECT_TRUE(warnings.empty());
+  EXPECT_EQ(ReadMeasurements(texts, u",", set), Warnings{});
 }
 
 TEST(ReadMeasurements, DefaultsNeedACommaLocale) {
-  std::vector<std::string> warnings;
   MeasurementSet set;
-  const auto texts = testing::DefaultTexts();
-  EXPECT_FALSE(ReadMeasurements(Views(texts), u".", set,
-                                [&](const std::string& m) { warnings.push_back(m); }));
-  EXPECT_EQ(warnings, std::vector<std::string>{"Incorrect value Vo1, Run#0"});
+  EXPECT_EQ(ReadMeasurements(kDefaultTexts, u".", set),
+            Warnings{"Incorrect value Vo1, Run#0"});
 }
 
 TEST(ReadMeasurements, StoresValuesWithPhasesInRadians) {
-  const Scan scan = RunScan({{"EditF10", u"720"}, {"EditV30", u"-3,5"}});
-  EXPECT_EQ(scan.set.F[0][0], 12.566370614359172);  // 4 pi
-  EXPECT_EQ(scan.set.F[2][2], 6.911503837897545);   // 396 degrees, unreduced
-  EXPECT_EQ(scan.set.V[1][0], 13.5);
-  EXPECT_EQ(scan.set.V[2][0], -3.5) << "a negative value stays in the set";
+  MeasurementSet set;
+  ReadMeasurements(TextsWith({{"EditF10", u"720"}, {"EditV30", u"-3,5"}}), u",", set);
+  EXPECT_EQ(set.F[0][0], 12.566370614359172);  // 4 pi
+  EXPECT_EQ(set.F[2][2], 6.911503837897545);   // 396 degrees, unreduced
+  EXPECT_EQ(set.V[1][0], 13.5);
+  EXPECT_EQ(set.V[2][0], -3.5) << "a negative value stays in the set";
 }
 
 }  // namespace

@@ -39,18 +39,33 @@ class UiFixture {
   TNSOForm& warning() { return windows_->nsoForm; }
   ModalDriver& driver() { return *driver_; }
 
-  QLineEdit* field(const QString& name) { return form().findChild<QLineEdit*>(name); }
-  QString label(const QString& name) { return form().findChild<QLabel*>(name)->text(); }
+  // A misspelt name ends the test run with the name, not with a crash.
+  template <typename Control>
+  Control* find(const QString& name) {
+    auto* control = form().findChild<Control*>(name);
+    if (!control) qFatal("the main window has no %s", qPrintable(name));
+    return control;
+  }
+  QLineEdit* field(const QString& name) { return find<QLineEdit>(name); }
 
   QStringList results() {
     QStringList texts;
-    for (const char* name : balance3::kResultLabels) texts << label(name);
+    for (const char* name : {"LabelM1", "LabelM2", "LabelM3", "LabelF1", "LabelF2", "LabelF3"}) {
+      texts << find<QLabel>(name)->text();
+    }
     return texts;
   }
 
+  // In reading order: plane by plane, run by run, amplitude before phase.
   QStringList fieldTexts() {
     QStringList texts;
-    for (const auto& entry : balance3::kFields) texts << field(entry.name)->text();
+    for (int plane = 1; plane <= 3; ++plane) {
+      for (int run = 0; run <= 3; ++run) {
+        for (const char* quantity : {"V", "F"}) {
+          texts << field(QString("Edit%1%2%3").arg(quantity).arg(plane).arg(run))->text();
+        }
+      }
+    }
     return texts;
   }
 

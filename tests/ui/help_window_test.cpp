@@ -1,27 +1,17 @@
-#include <QDesktopServices>
 #include <QFile>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTextBrowser>
-#include <QUrl>
 
 #include "UiFixture.h"
-
-// Stands in for the desktop's PDF viewer.
-class Viewer : public QObject {
-  Q_OBJECT
- public:
-  QList<QUrl> opened;
- public slots:
-  void open(const QUrl& url) { opened << url; }
-};
+#include "UrlRecorder.h"
 
 class HelpWindowTest : public QObject {
   Q_OBJECT
 
   UiFixture ui;
   QTemporaryDir workDir;  // the working directory, where the manual is looked for
-  Viewer viewer;
+  UrlRecorder viewer{"file"};  // stands in for the desktop's PDF viewer
   QString startDir;
 
   void putManual() {
@@ -33,18 +23,12 @@ class HelpWindowTest : public QObject {
   }
 
  private slots:
-  void initTestCase() {
-    startDir = QDir::currentPath();
-    QDesktopServices::setUrlHandler("file", &viewer, "open");
-  }
-  void cleanupTestCase() {
-    QDesktopServices::unsetUrlHandler("file");
-    QDir::setCurrent(startDir);
-  }
+  void initTestCase() { startDir = QDir::currentPath(); }
+  void cleanupTestCase() { QDir::setCurrent(startDir); }
   void init() {
     QTest::failOnWarning(QRegularExpression("exec|[Rr]ecursive|modal"));
     QVERIFY(QDir::setCurrent(workDir.path()));
-    viewer.opened.clear();
+    viewer.urls.clear();
     ui.start();
   }
   void cleanup() {
@@ -90,7 +74,7 @@ class HelpWindowTest : public QObject {
     if (place == 2) ui.driver().then(steps::Press(Qt::Key_Escape));
 
     if (place == 0) QTest::keyClick(&ui.form(), Qt::Key_F1);
-    if (place == 1) QTest::mouseClick(ui.form().findChild<QPushButton*>("Button3"), Qt::LeftButton);
+    if (place == 1) QTest::mouseClick(ui.find<QPushButton>("Button3"), Qt::LeftButton);
     if (place == 2) ui.warning().ShowWarning("Incorrect trial weight");
 
     QStringList expected{"FormAbout"};
@@ -104,7 +88,7 @@ class HelpWindowTest : public QObject {
     ui.driver().then(steps::Press(Qt::Key_F1));
     ui.driver().then(steps::Press(Qt::Key_F10));
     ui.about().Help();
-    QCOMPARE(viewer.opened,
+    QCOMPARE(viewer.urls,
              QList<QUrl>{QUrl::fromLocalFile(workDir.filePath("Kestrune_manual.pdf"))});
   }
 
@@ -118,7 +102,7 @@ class HelpWindowTest : public QObject {
     ui.about().Help();
     QCOMPARE(warnings, QStringList{"Manual not found"});
     QCOMPARE(windows, QStringList{"FormAbout"});
-    QVERIFY(viewer.opened.isEmpty());
+    QVERIFY(viewer.urls.isEmpty());
   }
 
   void escapeDoesNotClose() {

@@ -1,0 +1,54 @@
+#include "InfoStrip.h"
+
+#include <QDesktopServices>
+#include <QUrl>
+
+#include "Look.h"
+
+namespace balance3 {
+namespace {
+
+constexpr const char* kSiteToolTip = "https://kelvaro.example/";
+constexpr const char* kOrderAddress = "https://kelvaro.example/order/";
+
+}  // namespace
+
+InfoStrip::InfoStrip(QWidget* parent) : QTextEdit(parent) {
+  setReadOnly(true);
+  setFrameStyle(QFrame::NoFrame);
+  setTabChangesFocus(true);
+  setContextMenuPolicy(Qt::NoContextMenu);  // every button press opens the site
+  setFixedHeight(83);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  QFont font = Arial(21, true);
+  font.setUnderline(true);
+  setFont(font);
+  QPalette colours = palette();
+  colours.setColor(QPalette::Base, QColor(0xCF, 0xEE, 0xFE));
+  colours.setColor(QPalette::Text, QColor(0x00, 0x00, 0xFF));
+  setPalette(colours);
+  setHtml(
+      "<p align=center style='margin:0'>&quot;Kelvaro OU&quot; - Portable field balancer.</p>"
+      "<p align=center style='margin:0'>Order a two-channel portable balancer for field work.</p>"
+      "<p align=center style='margin:0'>Order a balancing kit with sensors and a phase tachometer.</p>");
+  setToolTip(kSiteToolTip);
+  setAccessibleName("Maker's information; press to open the maker's web site");
+  viewport()->setCursor(Qt::PointingHandCursor);
+}
+
+void InfoStrip::mousePressEvent(QMouseEvent* event) {
+  // Whether a browser opened is the desktop's business; nothing to report.
+  QDesktopServices::openUrl(QUrl(kOrderAddress));
+  QTextEdit::mousePressEvent(event);
+}
+
+void InfoStrip::mouseMoveEvent(QMouseEvent*) {
+  // Collapse any selection and never extend it, so the text cannot be
+  // selected by dragging.
+  QTextCursor cursor = textCursor();
+  cursor.setPosition(cursor.selectionStart());
+  setTextCursor(cursor);
+}
+
+}  // namespace balance3

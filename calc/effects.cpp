@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "polar.h"
-#include "sincos.h"
 
 namespace balance3 {
 namespace {
@@ -19,16 +18,16 @@ double Thresholded(double part) {
 
 void ComputeEffectMatrix(const MeasurementSet& set, EffectMatrix& matrix) {
   for (int plane = 0; plane < kPlanes; ++plane) {
-    long double sin0, cos0;
-    SinCos(set.F[plane][0], sin0, cos0);
+    const long double phase0 = set.F[plane][0];
     const long double v0 = set.V[plane][0];
+    const long double cos0 = std::cos(phase0);
+    const long double sin0 = std::sin(phase0);
     for (int weight = 0; weight < kPlanes; ++weight) {
       const int run = weight + 1;
-      long double sinR, cosR;
-      SinCos(set.F[plane][run], sinR, cosR);
+      const long double phase = set.F[plane][run];
       const long double v = set.V[plane][run];
-      const double x = static_cast<double>(v * cosR - v0 * cos0);
-      const double y = static_cast<double>(v * sinR - v0 * sin0);
+      const double x = static_cast<double>(v * std::cos(phase) - v0 * cos0);
+      const double y = static_cast<double>(v * std::sin(phase) - v0 * sin0);
 
       EffectVector& e = matrix.vectors[plane][weight];
       e.Magnitude = static_cast<double>(std::sqrt(

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <limits>
 
 namespace balance3 {
 namespace {
@@ -58,6 +59,13 @@ std::u16string FormatGeneral(double value, std::u16string_view separator) {
 }  // namespace
 
 std::u16string FormatResult(double value, std::u16string_view decimalSeparator) {
+  // The calculation never hands over anything but a finite number, yet a
+  // label must not show garbage whatever it is given: infinity and NaN are
+  // written as the largest double, which no real result comes near.
+  if (!std::isfinite(value)) {
+    constexpr double kLargest = std::numeric_limits<double>::max();
+    value = std::isnan(value) ? kLargest : std::copysign(kLargest, value);
+  }
   if (!(std::fabs(value) < kGeneralFrom)) {
     return FormatGeneral(value, decimalSeparator);
   }

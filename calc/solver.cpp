@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "polar.h"
-#include "sincos.h"
 
 namespace balance3 {
 namespace {
@@ -19,10 +18,15 @@ constexpr Term kTerms[6] = {
 };
 
 // Rounding leaves noise of about 1e-16 of the terms in a determinant that is
-// exactly zero in theory (two trial runs typed identical). Anything this
-// small relative to its terms is treated as zero; real measurements of a
-// nearly singular system stay far above it.
-constexpr long double kSingularRelative = 1e-12L;
+// exactly zero in theory (two trial runs typed identical, or a numerator whose
+// column repeats another). Anything this small relative to its terms is
+// treated as zero; real measurements of a nearly singular system stay far
+// above it.
+constexpr long double kZeroRelative = 1e-12L;
+
+bool IsZero(const PolarDeterminant& d) {
+  return !(d.Magnitude > kZeroRelative * d.termScale);
+}
 
 bool IsFinite(const PolarDeterminant& d) {
   return std::isfinite(d.Re) && std::isfinite(d.Im) &&
@@ -55,10 +59,9 @@ PolarDeterminant ComputeDeterminant(const PolarMatrix& m) {
       angle += m[row][term.column[row]].Angle;
     }
     const double storedMagnitude = static_cast<double>(magnitude);
-    long double sine, cosine;
-    SinCos(static_cast<double>(angle), sine, cosine);
-    re += term.sign * (storedMagnitude * cosine);
-    im += term.sign * (storedMagnitude * sine);
+    const long double storedAngle = static_cast<double>(angle);
+    re += term.sign * (storedMagnitude * std::cos(storedAngle));
+    im += term.sign * (storedMagnitude * std::sin(storedAngle));
     d.termScale += storedMagnitude;
   }
   d.Re = static_cast<double>(re);
@@ -78,7 +81,7 @@ SolveOutcome SolveCorrection(const EffectMatrix& effects,
     outcome.status = SolveStatus::OutOfRange;
     return outcome;
   }
-  if (!(d.Magnitude > kSingularRelative * d.termScale)) {
+  if (IsZero(d)) {
     outcome.status = SolveStatus::Singular;
     return outcome;
   }
@@ -91,24 +94,21 @@ SolveOutcome SolveCorrection(const EffectMatrix& effects,
       outcome.status = SolveStatus::OutOfRange;
       return outcome;
     }
+    // A numerator that is zero up to rounding asks for no weight, and a zero
+    // weight has no direction: 0 at 0 degrees, not an angle made of noise.
+    if (IsZero(dk)) continue;
 
     const long double mass =
         static_cast<long double>(dk.Magnitude) / d.Magnitude * set.TrialRef[plane];
     outcome.result.Mass[plane] = static_cast<double>(mass);
-
-    // A zero numerator has no direction; its weight is zero, so 0 degrees.
-    double angle = 0.0;
-    if (dk.Angle) {
-      long double phi = static_cast<long double>(*dk.Angle) - *d.Angle;
-      if (phi < 0) phi += kTwoPi;
-      angle = static_cast<double>(360.0L - phi * kRadiansToDegrees);
-    }
-    outcome.result.Angle[plane] = angle;
-
     if (!std::isfinite(outcome.result.Mass[plane])) {
       outcome.status = SolveStatus::OutOfRange;
       return outcome;
     }
+    // Both determinants are non-zero, so both have an angle.
+    long double phi = static_cast<long double>(*dk.Angle) - *d.Angle;
+    if (phi < 0) phi += kTwoPi;
+    outcome.result.Angle[plane] = static_cast<double>(360.0L - phi * kRadiansToDegrees);
   }
   outcome.status = SolveStatus::Solved;
   return outcome;

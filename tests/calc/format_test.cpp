@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace balance3 {
 namespace {
 
@@ -35,6 +37,10 @@ const FormatCase kFormatCases[] = {
     {1.234567890123456789e20, u",", u"1,23456789012346E20"},
     {1.5e300, u".", u"1.5E300"},
     {7.25, u"<>", u"7<>25"},
+    {std::numeric_limits<double>::quiet_NaN(), u".", u"1.79769313486232E308"},
+    {-std::numeric_limits<double>::quiet_NaN(), u".", u"1.79769313486232E308"},
+    {std::numeric_limits<double>::infinity(), u",", u"1,79769313486232E308"},
+    {-std::numeric_limits<double>::infinity(), u".", u"-1.79769313486232E308"},
 };
 
 TEST(FormatResult, TwoDecimalsTiesAwayFromZero) {

@@ -1,6 +1,7 @@
 #include "InfoStrip.h"
 
 #include <QDesktopServices>
+#include <QKeyEvent>
 #include <QUrl>
 
 #include "Look.h"
@@ -10,6 +11,11 @@ namespace {
 
 constexpr const char* kSiteToolTip = "https://kelvaro.example/";
 constexpr const char* kOrderAddress = "https://kelvaro.example/order/";
+
+void OpenOrderPage() {
+  // Whether a browser opened is the desktop's business; nothing to report.
+  QDesktopServices::openUrl(QUrl(kOrderAddress));
+}
 
 }  // namespace
 
@@ -34,12 +40,22 @@ InfoStrip::InfoStrip(QWidget* parent) : QTextEdit(parent) {
       "<p align=center style='margin:0'>Order a balancing kit with sensors and a phase tachometer.</p>");
   setToolTip(kSiteToolTip);
   setAccessibleName("Maker's information; press to open the maker's web site");
+  // Without a description of its own, assistive technology would read the
+  // tooltip, which names the other address.
+  setAccessibleDescription(QString("Opens %1").arg(kOrderAddress));
   viewport()->setCursor(Qt::PointingHandCursor);
 }
 
+void InfoStrip::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    if (!event->isAutoRepeat()) OpenOrderPage();
+    return;
+  }
+  QTextEdit::keyPressEvent(event);
+}
+
 void InfoStrip::mousePressEvent(QMouseEvent* event) {
-  // Whether a browser opened is the desktop's business; nothing to report.
-  QDesktopServices::openUrl(QUrl(kOrderAddress));
+  OpenOrderPage();
   QTextEdit::mousePressEvent(event);
 }
 

@@ -54,6 +54,8 @@ TNSOForm::TNSOForm(QWidget* parent)
 
 void TNSOForm::ShowWarning(const QString& text) {
   Label1->setText(text);
+  // A screen reader announces the dialog by its title and description.
+  setAccessibleDescription(text);
   if (isVisible()) return;  // the open dialog now shows the new text
   CenterOnScreen(this);
   Button1->setFocus();

@@ -13,6 +13,7 @@
 #include "KeyPreview.h"
 #include "Look.h"
 #include "Pictures.h"
+#include "ResultLabel.h"
 
 using namespace balance3;
 
@@ -91,6 +92,12 @@ constexpr struct {
 
 const QString kNoData = QString::fromUtf8("н.д.");
 
+// How a warning names the field ("Vo1, Run#0"), so that a screen-reader user
+// can match the two.
+QString WarningWords(int index) {
+  return QString(kFields[index].unreadableMessage).remove("Incorrect value ");
+}
+
 QString FromView(std::u16string_view text) {
   return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -99,13 +106,17 @@ std::u16string_view View(const QString& text) {
   return {QStringView(text).utf16(), static_cast<std::size_t>(text.size())};
 }
 
-QLabel* FixedLabel(const QString& text, QRect geometry, QFont font,
-                   const QColor& background, QWidget* parent) {
-  auto* label = new QLabel(text, parent);
+template <typename Label>
+Label* Styled(Label* label, QRect geometry, QFont font, const QColor& background) {
   label->setFont(font);
   SetBackground(label, background);
   label->setGeometry(geometry);
   return label;
+}
+
+QLabel* FixedLabel(const QString& text, QRect geometry, QFont font,
+                   const QColor& background, QWidget* parent) {
+  return Styled(new QLabel(text, parent), geometry, font, background);
 }
 
 void PlaneTag(int plane, const QColor& background, QWidget* parent) {
@@ -184,6 +195,7 @@ void TForm1::AddField(QWidget* group, FieldPlace place) {
                                .arg(place.run)
                                .arg(place.plane + 1)
                                .arg(kFieldQuantity[row]));
+  field->setAccessibleDescription(WarningWords(index));
   field->setFont(Arial(20, true));
   field->setGeometry(ValueRect(column, row));
   label->setBuddy(field);
@@ -196,11 +208,11 @@ void TForm1::AddResultCell(QWidget* group, int plane, int row) {
   FixedLabel(caption, CaptionRect(column, row), Arial(20, true), kCaptionYellow, group)
       ->setAccessibleName(QString("Plane %1 %2").arg(plane + 1).arg(kResultQuantity[row]));
 
-  QLabel* value = FixedLabel(kNoData, ValueRect(column, row), Arial(20), kRunGreen, group);
+  const QString what = QString("Result, plane %1, %2").arg(plane + 1).arg(kResultQuantity[row]);
+  auto* value = Styled(new ResultLabel(what, kNoData, group), ValueRect(column, row), Arial(20),
+                       kRunGreen);
   const int index = row * kPlanes + plane;
   value->setObjectName(kResultLabels[index]);
-  value->setAccessibleName(
-      QString("Result, plane %1, %2").arg(plane + 1).arg(kResultQuantity[row]));
   value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   results_[index] = value;
 }
@@ -269,13 +281,13 @@ void TForm1::Button1Click() {
   }
   if (!outcome.labels) return;
   for (std::size_t k = 0; k < results_.size(); ++k) {
-    results_[k]->setText(QString::fromStdU16String((*outcome.labels)[k]));
+    results_[k]->showResult(QString::fromStdU16String((*outcome.labels)[k]));
   }
 }
 
 void TForm1::Button2Click() {
   for (QLineEdit* field : fields_) field->setText("0");
-  for (QLabel* result : results_) result->setText("0");
+  for (ResultLabel* result : results_) result->showResult("0");
 }
 
 void TForm1::Button3Click() { emit helpRequested(); }

@@ -5,9 +5,12 @@
 
 #include "calculation.h"
 
-class QLabel;
 class QLineEdit;
 class QPushButton;
+
+namespace balance3 {
+class ResultLabel;
+}
 
 // The window classes live outside the project's namespace: users' scripts and
 // accessibility tools know them by these class names.
@@ -41,7 +44,7 @@ class TForm1 : public QWidget {
   void SetTabOrder();
 
   std::array<QLineEdit*, balance3::kFieldCount> fields_{};  // in reading order
-  std::array<QLabel*, balance3::kResultCount> results_{};   // in writing order
+  std::array<balance3::ResultLabel*, balance3::kResultCount> results_{};  // in writing order
   QWidget* redt1 = nullptr;
   QPushButton* Button1 = nullptr;
   QPushButton* Button2 = nullptr;

@@ -63,6 +63,10 @@ TFormAbout::TFormAbout(const QString& pagePath, QWidget* parent)
   WebBrowser1->setAccessibleName("Help page");
   WebBrowser1->setFrameStyle(QFrame::NoFrame);
   WebBrowser1->setOpenExternalLinks(true);
+  // Tab leaves the page for the buttons instead of walking through its links,
+  // which a screen reader does not announce; the links still work with the
+  // mouse, and the keys still scroll the page.
+  WebBrowser1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::LinksAccessibleByMouse);
   auto* frameLayout = new QVBoxLayout(frame);
   frameLayout->setContentsMargins(1, 1, 1, 1);
   frameLayout->addWidget(WebBrowser1);

@@ -48,24 +48,35 @@ class UiFixture {
   }
   QLineEdit* field(const QString& name) { return find<QLineEdit>(name); }
 
+  // In writing order: the masses, then the angles.
+  QList<QLabel*> resultLabels() {
+    QList<QLabel*> labels;
+    for (const char* name : {"LabelM1", "LabelM2", "LabelM3", "LabelF1", "LabelF2", "LabelF3"}) {
+      labels << find<QLabel>(name);
+    }
+    return labels;
+  }
   QStringList results() {
     QStringList texts;
-    for (const char* name : {"LabelM1", "LabelM2", "LabelM3", "LabelF1", "LabelF2", "LabelF3"}) {
-      texts << find<QLabel>(name)->text();
-    }
+    for (QLabel* label : resultLabels()) texts << label->text();
     return texts;
   }
 
   // In reading order: plane by plane, run by run, amplitude before phase.
-  QStringList fieldTexts() {
-    QStringList texts;
+  QList<QLineEdit*> fields() {
+    QList<QLineEdit*> all;
     for (int plane = 1; plane <= 3; ++plane) {
       for (int run = 0; run <= 3; ++run) {
         for (const char* quantity : {"V", "F"}) {
-          texts << field(QString("Edit%1%2%3").arg(quantity).arg(plane).arg(run))->text();
+          all << field(QString("Edit%1%2%3").arg(quantity).arg(plane).arg(run));
         }
       }
     }
+    return all;
+  }
+  QStringList fieldTexts() {
+    QStringList texts;
+    for (QLineEdit* f : fields()) texts << f->text();
     return texts;
   }
 

@@ -105,6 +105,19 @@ class HelpWindowTest : public QObject {
     QVERIFY(viewer.urls.isEmpty());
   }
 
+  // Tab goes from the page to the buttons, not through the page's links.
+  void tabLeavesThePage() {
+    QString next;
+    ui.driver().then([&](QWidget* modal) {
+      browser(ui.about())->setFocus();
+      QTest::keyClick(modal->focusWidget(), Qt::Key_Tab);
+      next = modal->focusWidget()->objectName();
+    });
+    ui.driver().then(steps::Press(Qt::Key_F10));
+    ui.about().Help();
+    QCOMPARE(next, "Button5");
+  }
+
   void escapeDoesNotClose() {
     QStringList windows;
     ui.driver().then(steps::Press(Qt::Key_Escape));

@@ -8,6 +8,10 @@
 
 using Texts = QList<QPair<QString, QString>>;  // field name, text
 
+QString Spoken(QObject* control, QAccessible::Text what = QAccessible::Name) {
+  return QAccessible::queryAccessibleInterface(control)->text(what);
+}
+
 class MainWindowTest : public QObject {
   Q_OBJECT
 
@@ -75,6 +79,36 @@ class MainWindowTest : public QObject {
     QTest::keyClick(&ui.form(), Qt::Key_F9);
     QCOMPARE(ui.results(), kExample);
     QCOMPARE(focused()->objectName(), "Button1");
+  }
+
+  void resultsAreReadWithWhatTheyShow() {
+    auto spokenResults = [this] {
+      QStringList texts;
+      for (QLabel* label : ui.resultLabels()) texts << Spoken(label).section(": ", 1);
+      return texts;
+    };
+    QCOMPARE(Spoken(ui.find<QLabel>("LabelM1")),
+             QString::fromUtf8("Result, plane 1, mass in percent of the trial weight: н.д."));
+    QCOMPARE(spokenResults(), kNoData);
+    QTest::keyClick(&ui.form(), Qt::Key_F9);
+    QCOMPARE(spokenResults(), kExample);
+    QTest::keyClick(&ui.form(), Qt::Key_F8);
+    QCOMPARE(spokenResults(), QStringList(6, "0"));
+  }
+
+  // A screen-reader user hears the warning name a field in the words its
+  // description uses.
+  void eachFieldIsDescribedInItsWarningsWords() {
+    QStringList warnings, expected;
+    for (QLineEdit* field : ui.fields()) {
+      const QString text = field->text();
+      field->setText("x");
+      ui.driver().then(steps::CloseWarning(warnings));
+      QTest::keyClick(&ui.form(), Qt::Key_F9);
+      field->setText(text);
+      expected << "Incorrect value " + Spoken(field, QAccessible::Description);
+    }
+    QCOMPARE(warnings, expected);
   }
 
   void badInputShowsWarningsInOrderAndKeepsLabels_data() {
@@ -227,8 +261,12 @@ class MainWindowTest : public QObject {
     QTest::mouseRelease(strip->viewport(), Qt::RightButton);
     QTest::mouseClick(strip->viewport(), Qt::LeftButton, Qt::ControlModifier);
     const QUrl order("https://kelvaro.example/order/");
-    QCOMPARE(recorder.urls, (QList<QUrl>{order, order}));
+    strip->setFocus();
+    pressOnFocus(Qt::Key_Return);
+    pressOnFocus(Qt::Key_Enter, Qt::KeypadModifier);
+    QCOMPARE(recorder.urls, QList<QUrl>(4, order));
     QCOMPARE(strip->toolTip(), "https://kelvaro.example/");
+    QVERIFY(Spoken(strip, QAccessible::Description).contains(order.toString()));
   }
 
   void draggingOverTheStripSelectsNothing() {

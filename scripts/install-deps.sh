@@ -6,7 +6,7 @@ set -euo pipefail
 build=(cmake make g++ pkg-config qt6-base-dev fonts-liberation)
 declare -A extra=(
   [build]=""
-  [test]="libgtest-dev desktop-file-utils appstream"
+  [test]="libgtest-dev desktop-file-utils appstream xvfb dbus-daemon at-spi2-core python3-pyatspi"
   [bench]="libbenchmark-dev python3 xvfb"
   [package]="dpkg-dev"
   [fuzz]="clang libclang-rt-14-dev"

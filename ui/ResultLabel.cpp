@@ -1,7 +1,5 @@
 #include "ResultLabel.h"
 
-#include <QAccessible>
-
 namespace balance3 {
 
 ResultLabel::ResultLabel(const QString& what, const QString& text, QWidget* parent)
@@ -11,11 +9,9 @@ ResultLabel::ResultLabel(const QString& what, const QString& text, QWidget* pare
 
 void ResultLabel::showResult(const QString& text) {
   setText(text);
+  // Setting the name also sends the name-change event by which a screen
+  // reader hears of the new value.
   setAccessibleName(QString("%1: %2").arg(what_, text));
-  // Qt 6.4 does not tell assistive technology of a new accessible name by
-  // itself; the event lets a screen reader announce the new value.
-  QAccessibleEvent changed(this, QAccessible::NameChanged);
-  QAccessible::updateAccessibility(&changed);
 }
 
 }  // namespace balance3

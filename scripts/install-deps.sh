@@ -8,7 +8,7 @@ declare -A extra=(
   [build]=""
   [test]="libgtest-dev desktop-file-utils appstream"
   [bench]="libbenchmark-dev python3 xvfb"
-  [package]="dpkg-dev"
+  [package]="dpkg-dev file"
   [fuzz]="clang libclang-rt-14-dev"
   [screenshot]="xvfb x11-utils xdotool openbox imagemagick poppler-utils"
 )

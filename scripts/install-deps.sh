@@ -8,7 +8,7 @@ declare -A extra=(
   [build]=""
   [test]="libgtest-dev desktop-file-utils appstream xvfb dbus-daemon at-spi2-core python3-pyatspi"
   [bench]="libbenchmark-dev python3 xvfb"
-  [package]="dpkg-dev"
+  [package]="dpkg-dev file"
   [fuzz]="clang libclang-rt-14-dev"
   [screenshot]="xvfb x11-utils xdotool openbox imagemagick poppler-utils"
 )
@@ -25,6 +25,13 @@ for pkg in "${wanted[@]}"; do
 done
 ((${#missing[@]} == 0)) && exit 0
 
+# A bare Debian has no sudo, and nothing else here can become root: the goal cannot go
+# on, so say in one line what to run in a root shell.
+if ((EUID != 0)) && ! command -v sudo >/dev/null; then
+  echo "install-deps: missing Debian packages and no sudo to install them; as root, run:" \
+    "apt-get update && apt-get install --no-install-recommends ${missing[*]}" >&2
+  exit 1
+fi
 sudo=()
 ((EUID == 0)) || sudo=(sudo)
 echo "install-deps: installing ${missing[*]}"

@@ -1,28 +1,48 @@
-// Builds the PDF manual: the manual's own chapters with the help page's body
-// set in at the <!--HELP--> mark, so the two documents never drift apart.
-#include <QFile>
+// Builds the PDF manual: the manual's own chapters with the built help page's
+// body set in at the <!--HELP--> mark, so the two documents never drift apart,
+// and the page's pictures painted again at print resolution.
 #include <QGuiApplication>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QRegularExpression>
 #include <QTextDocument>
-#include <QTextStream>
+#include <QUrl>
 #include <cstdio>
+#include <exception>
+
+#include "catalogue.h"
+#include "page_files.h"
 
 namespace {
 
-QString ReadFile(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return {};
-  return QString::fromUtf8(file.readAll());
-}
+// 300 dots per inch on paper, where a page pixel is 1/96 inch.
+constexpr double kPrintScale = 300.0 / 96.0;
 
 QString Body(const QString& html) {
   static const QRegularExpression body("<body[^>]*>(.*)</body>",
                                        QRegularExpression::DotMatchesEverythingOption);
   const auto match = body.match(html);
   return match.hasMatch() ? match.captured(1) : QString();
+}
+
+QString HelpChapter(const QString& page) {
+  // The help page's own title and contents line are for the screen.
+  QString help = Body(page);
+  help.remove(QRegularExpression("<h1>.*</h1>|<p><b>Contents:</b>.*?</p>",
+                                 QRegularExpression::DotMatchesEverythingOption));
+  // In the manual the help page is one chapter: its headings move down a level.
+  help.replace("<h3", "<h4").replace("</h3>", "</h4>");
+  help.replace("<h2", "<h3").replace("</h2>", "</h3>");
+  return help;
+}
+
+void AddPictures(QTextDocument& document) {
+  const balance3::help::PageFacts facts = balance3::help::Facts();
+  for (const balance3::help::Picture& picture : balance3::help::kPictures) {
+    document.addResource(QTextDocument::ImageResource, QUrl(QString(picture.name) + ".png"),
+                         balance3::help::Render(picture, facts, kPrintScale));
+  }
 }
 
 }  // namespace
@@ -33,27 +53,27 @@ int main(int argc, char* argv[]) {
     std::fprintf(stderr, "usage: make_manual MANUAL.html HELP.html OUT.pdf\n");
     return 2;
   }
-  const QString manual = ReadFile(argv[1]);
-  // The help page's own title and contents line are for the screen.
-  QString help = Body(ReadFile(argv[2]));
-  help.remove(QRegularExpression("<h1>.*</h1>|<p><b>Contents:</b>.*?</p>",
-                                 QRegularExpression::DotMatchesEverythingOption));
-  // In the manual the help page is one chapter: its headings move down a level.
-  help.replace("<h3", "<h4").replace("</h3>", "</h4>");
-  help.replace("<h2", "<h3").replace("</h2>", "</h3>");
-  if (manual.isEmpty() || help.isEmpty() || !manual.contains("<!--HELP-->")) {
-    std::fprintf(stderr, "make_manual: cannot read %s or %s\n", argv[1], argv[2]);
+  try {
+    const QString manual = ReadText(argv[1]);
+    const QString help = HelpChapter(ReadText(argv[2]));
+    if (help.isEmpty() || !manual.contains("<!--HELP-->")) {
+      throw std::runtime_error("no help page body, or no <!--HELP--> mark in the manual");
+    }
+
+    QPdfWriter writer(argv[3]);
+    writer.setTitle("Balancing calculator for 3 planes of correction: manual");
+    writer.setCreator("balance3");
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                     QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
+    // print() adds margins of its own (2 cm) and the page numbers.
+    QTextDocument document;
+    AddPictures(document);
+    document.setHtml(QString(manual).replace("<!--HELP-->",
+                                             "<h2>2. Using the calculator</h2>" + help));
+    document.print(&writer);
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "make_manual: %s\n", error.what());
     return 1;
   }
-
-  QPdfWriter writer(argv[3]);
-  writer.setTitle("Balancing calculator for 3 planes of correction: manual");
-  writer.setCreator("balance3");
-  writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                   QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
-  // print() adds margins of its own (2 cm) and the page numbers.
-  QTextDocument document;
-  document.setHtml(QString(manual).replace("<!--HELP-->", "<h2>2. Using the calculator</h2>" + help));
-  document.print(&writer);
   return 0;
 }

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Runs the calculator on a virtual screen with a window manager, drives it with
 # real key presses and saves what a person would see: the main window after
-# F9, the warning dialog and the help window; then the same at twice the
-# scale, as on a high-density screen.
+# F9, the warning dialog and the help window with its pictures; then the same
+# at twice the scale, as on a high-density screen.
 set -euo pipefail
 
 program=${1:?usage: screenshot.sh PROGRAM OUTDIR}
@@ -33,6 +33,15 @@ session() {
   xdotool key Escape
   xdotool key F1
   shoot "^About$" "help-window$suffix.png"
+  # The page's pictures, reached as a reader would: the splitting section
+  # through its link in the contents line (the fourth), the angle a page
+  # above it, the worked example from the end of the page.
+  xdotool key Tab Tab Tab Tab Return
+  shoot "^About$" "help-split$suffix.png"
+  xdotool key Prior
+  shoot "^About$" "help-angle$suffix.png"
+  xdotool key End Up Up Up Up Up
+  shoot "^About$" "help-example$suffix.png"
   xdotool key F10
   sleep 0.5
   xdotool key F10

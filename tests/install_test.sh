@@ -12,6 +12,12 @@ id=example.kelvaro.balance3
 
 [[ -x $prefix/lib/balance3/balance3 ]] || fail "program not in lib/balance3"
 [[ -f $prefix/lib/balance3/vantrel.html ]] || fail "help page not beside the program"
+pictures=$(grep -o '<img src="[^"]*"' "$prefix/lib/balance3/vantrel.html" | cut -d'"' -f2) ||
+  fail "no pictures in the help page"
+for picture in $pictures; do
+  [[ -s $prefix/lib/balance3/$picture && -s $prefix/lib/balance3/${picture%.png}@2x.png ]] ||
+    fail "$picture not beside the help page at 1x and 2x"
+done
 [[ $(readlink -f "$prefix/bin/balance3") == "$prefix/lib/balance3/balance3" ]] ||
   fail "bin/balance3 does not lead to the program"
 doc=$prefix/share/doc/balance3

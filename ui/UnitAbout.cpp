@@ -12,6 +12,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "HelpBrowser.h"
 #include "KeyPreview.h"
 #include "Look.h"
 #include "Pictures.h"
@@ -58,7 +59,7 @@ TFormAbout::TFormAbout(const QString& pagePath, QWidget* parent)
   auto* frame = new QFrame(this);
   frame->setFrameStyle(QFrame::Panel | QFrame::Raised);
   frame->setLineWidth(1);
-  WebBrowser1 = new QTextBrowser(frame);
+  WebBrowser1 = new HelpBrowser(frame);
   WebBrowser1->setObjectName("WebBrowser1");
   WebBrowser1->setAccessibleName("Help page");
   WebBrowser1->setFrameStyle(QFrame::NoFrame);

@@ -1,0 +1,117 @@
+#include <QLinearGradient>
+#include <QPainter>
+
+#include "drawing.h"
+#include "painters.h"
+
+namespace balance3::help {
+
+namespace {
+
+using namespace draw;
+
+constexpr double kShaftY = 104;
+constexpr double kGroundY = kShaftY + 110;
+constexpr double kDiscX[balance3::kPlanes] = {240, 330, 420};
+constexpr double kBearingX[2] = {145, 520};
+constexpr double kMarkX = 585;
+
+QLinearGradient Metal(double top, double bottom) {
+  QLinearGradient metal(0, top, 0, bottom);
+  metal.setColorAt(0, kSteelDark);
+  metal.setColorAt(0.35, QColor(0xEE, 0xEE, 0xEE));
+  metal.setColorAt(1, kSteelDark);
+  return metal;
+}
+
+void Ground(QPainter& p) {
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(0xE4, 0xE9, 0xF0));
+  p.drawRect(QRectF(16, kGroundY, 608, 12));
+  p.setPen(QPen(kRule, 1.5));
+  p.drawLine(QPointF(16, kGroundY), QPointF(624, kGroundY));
+}
+
+void Drive(QPainter& p) {
+  p.setPen(QPen(kHeading, 1.5));
+  p.setBrush(kPanel);
+  p.drawRect(QRectF(38, kShaftY + 42, 44, kGroundY - kShaftY - 42));  // its foot
+  p.drawRoundedRect(QRectF(24, kShaftY - 38, 72, 80), 6, 6);
+  Text(p, {60, kShaftY + 2}, Qt::AlignCenter, "drive", 13, kHeading);
+  p.setBrush(Metal(kShaftY - 13, kShaftY + 13));
+  p.setPen(QPen(kSteelDark, 1));
+  p.drawRect(QRectF(104, kShaftY - 13, 14, 26));  // the coupling
+}
+
+void Shaft(QPainter& p) {
+  p.setPen(QPen(kSteelDark, 1));
+  p.setBrush(Metal(kShaftY - 7, kShaftY + 7));
+  p.drawRect(QRectF(96, kShaftY - 7, 520, 14));
+}
+
+void Bearing(QPainter& p, double x) {
+  p.setPen(QPen(kSteelDark, 1.5));
+  p.setBrush(QColor(0x9C, 0xA6, 0xB4));
+  p.drawPolygon(QPolygonF{{x - 14, kShaftY + 18}, {x + 14, kShaftY + 18},
+                          {x + 26, kGroundY}, {x - 26, kGroundY}});
+  p.drawRoundedRect(QRectF(x - 20, kShaftY - 20, 40, 40), 5, 5);
+  Text(p, {x, kShaftY - 26}, Qt::AlignHCenter | Qt::AlignBottom, "bearing", 13);
+}
+
+void Plane(QPainter& p, int plane) {
+  const double x = kDiscX[plane];
+  const QColor colour = PlaneColour(plane);
+  p.setPen(QPen(colour, 1.5));
+  QLinearGradient face(x - 8, 0, x + 8, 0);
+  face.setColorAt(0, QColor(0xD8, 0xD8, 0xD8));
+  face.setColorAt(1, QColor(0x98, 0x98, 0x98));
+  p.setBrush(face);
+  p.drawRoundedRect(QRectF(x - 8, kShaftY - 70, 16, 140), 4, 4);
+  Text(p, {x, kShaftY - 76}, Qt::AlignHCenter | Qt::AlignBottom,
+       QString("<b>plane %1</b>").arg(plane + 1), 14, colour);
+
+  // The sensor under its plane, reading the vibration there.
+  const double top = kShaftY + 76;
+  p.setPen(QPen(kInk, 1));
+  p.setBrush(kInk);
+  p.drawRect(QRectF(x - 2, top, 4, 6));  // its tip
+  p.setBrush(QColor(0x44, 0x44, 0x44));
+  p.drawRoundedRect(QRectF(x - 7, top + 6, 14, 22), 2, 2);
+  Text(p, {x + 12, top + 4}, Qt::AlignLeft | Qt::AlignTop,
+       QString("sensor %1<br>Vo%1, Fo%1").arg(plane + 1), 13, colour);
+}
+
+// The once-per-revolution mark on the shaft and the tachometer that sees it.
+void Reference(QPainter& p) {
+  p.setPen(QPen(kInk, 1));
+  p.setBrush(Qt::white);
+  p.drawRect(QRectF(kMarkX - 5, kShaftY - 7, 10, 14));
+
+  p.setPen(QPen(kInk, 1.2, Qt::DashLine));
+  const double head = kShaftY - 48;  // the tachometer's lens
+  p.drawLine(QPointF(kMarkX, head), QPointF(kMarkX, kShaftY - 9));
+  p.setPen(QPen(kInk, 1));
+  p.setBrush(QColor(0x44, 0x44, 0x44));
+  p.drawRoundedRect(QRectF(kMarkX - 12, head - 32, 24, 32), 3, 3);
+  p.setBrush(QColor(0xFF, 0x50, 0x50));
+  p.drawEllipse(QPointF(kMarkX, head - 4), 3, 3);
+
+  Text(p, {kMarkX - 18, head - 16}, Qt::AlignRight | Qt::AlignVCenter, "tachometer", 13);
+  p.setPen(QPen(kInk, 1));
+  p.drawLine(QPointF(kMarkX + 4, kShaftY + 8), QPointF(kMarkX + 16, kShaftY + 40));
+  Text(p, {kMarkX + 16, kShaftY + 42}, Qt::AlignHCenter | Qt::AlignTop,
+       "reference<br>mark", 13);
+}
+
+}  // namespace
+
+void PaintSetup(QPainter& p, const PageFacts&) {
+  Ground(p);
+  Drive(p);
+  Shaft(p);
+  for (double x : kBearingX) Bearing(p, x);
+  for (int plane = 0; plane < balance3::kPlanes; ++plane) Plane(p, plane);
+  Reference(p);
+}
+
+}  // namespace balance3::help

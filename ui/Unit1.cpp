@@ -150,6 +150,9 @@ QWidget* TForm1::CreateStrip() {
   redt1->setFrameStyle(QFrame::NoFrame);
   redt1->setTabChangesFocus(true);
   redt1->setContextMenuPolicy(Qt::NoContextMenu);  // every button press opens the site
+  // A press is a link, not the start of a selection: a double-click would
+  // otherwise leave a word highlighted.
+  redt1->setTextInteractionFlags(Qt::NoTextInteraction);
   redt1->setFixedHeight(83);
   redt1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   redt1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -309,17 +312,10 @@ void TForm1::Button3Click() {
 bool TForm1::HandleStripMouse(QEvent* event) {
   switch (event->type()) {
     case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:  // the second press of a double-click
       // Whether a browser opened is the desktop's business; nothing to report.
       QDesktopServices::openUrl(QUrl(kOrderAddress));
       return false;
-    case QEvent::MouseMove: {
-      // Collapse any selection and keep the strip from extending it, so its
-      // text cannot be selected by dragging.
-      QTextCursor cursor = redt1->textCursor();
-      cursor.setPosition(cursor.selectionStart());
-      redt1->setTextCursor(cursor);
-      return true;
-    }
     default:
       return false;
   }

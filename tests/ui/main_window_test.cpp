@@ -237,8 +237,11 @@ class MainWindowTest : public QObject {
     QTest::mousePress(strip->viewport(), Qt::RightButton);
     QTest::mouseRelease(strip->viewport(), Qt::RightButton);
     QTest::mouseClick(strip->viewport(), Qt::LeftButton, Qt::ControlModifier);
+    QTest::mouseClick(strip->viewport(), Qt::LeftButton, {}, QPoint(40, 10));
+    QTest::mouseDClick(strip->viewport(), Qt::LeftButton, {}, QPoint(40, 10));
     QDesktopServices::unsetUrlHandler("https");
-    QCOMPARE(recorder.urls.size(), 2);
+    QCOMPARE(recorder.urls.size(), 4);
+    QVERIFY(!strip->textCursor().hasSelection());
     QVERIFY(recorder.urls[0].isValid());
     QVERIFY(!strip->toolTip().isEmpty());
   }

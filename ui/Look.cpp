@@ -4,6 +4,7 @@
 #include <QPalette>
 #include <QScreen>
 #include <QWidget>
+#include <QWindow>
 
 QFont Arial(int pixelSize, bool bold) {
   QFont font("Arial");
@@ -19,10 +20,30 @@ void SetBackground(QWidget* widget, const QColor& colour) {
   widget->setPalette(palette);
 }
 
+namespace {
+
+// The frame the window manager will put around a window of ours. Before its
+// first mapping a native window has no frame yet, and a hidden dialog gets a
+// new native window at each showing (a hidden one may still report the frame
+// it had when maximised); a window of ours on screen has the frame, since the
+// window manager decorates them alike.
+QMargins ExpectedFrame() {
+  for (const QWindow* other : QGuiApplication::topLevelWindows()) {
+    if (other->isVisible() && !other->frameMargins().isNull()) return other->frameMargins();
+  }
+  return {};
+}
+
+}  // namespace
+
 void CenterOnScreen(QWidget* window) {
   const QScreen* screen = QGuiApplication::primaryScreen();
   if (!screen) return;
-  QRect frame = window->frameGeometry();
-  frame.moveCenter(screen->availableGeometry().center());
-  window->move(frame.topLeft());
+  const QRect area = screen->availableGeometry();
+  const QMargins margins = ExpectedFrame();
+  QRect frame = QRect(QPoint(), window->size()).marginsAdded(margins);
+  frame.moveCenter(area.center());
+  // Placed by its client area: QWidget::move() converts a frame position
+  // with the frame the window had last, which is stale after a maximisation.
+  window->setGeometry(frame.marginsRemoved(margins));
 }

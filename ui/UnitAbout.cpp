@@ -108,7 +108,12 @@ void TFormAbout::Help() {
     activateWindow();
     return;
   }
+  // The first place is the window system's choice. Later showings get a new
+  // native window, which Qt would put one frame's width off the old place:
+  // the client area goes back where it was, or where the user moved it.
+  if (lastPlace_.isValid()) setGeometry(lastPlace_);
   exec();
+  lastPlace_ = geometry();
 }
 
 void TFormAbout::Button1Click() {

@@ -40,4 +40,5 @@ class TFormAbout : public QDialog {
   QPushButton* Button1;
   QPushButton* Button5;
   TNSOForm* warning_ = nullptr;
+  QRect lastPlace_;  // client area at the last closing; none before the first
 };

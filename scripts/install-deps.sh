@@ -3,7 +3,7 @@
 # so a machine that has everything pays one dpkg-query and prints nothing.
 set -euo pipefail
 
-build=(cmake make g++ pkg-config qt6-base-dev fonts-liberation)
+build=(cmake make g++ pkg-config qt6-base-dev libxcb1-dev fonts-liberation)
 declare -A extra=(
   [build]=""
   [test]="libgtest-dev desktop-file-utils appstream"

@@ -55,6 +55,11 @@ TNSOForm::TNSOForm(QWidget* parent)
 void TNSOForm::ShowWarning(const QString& text) {
   Label1->setText(text);
   if (isVisible()) return;  // the open dialog now shows the new text
+  // Window managers offer minimise and maximise on the dialog whatever it
+  // asks for, and a hidden window keeps the size it was maximised to: each
+  // showing starts afresh at the designed size.
+  setWindowState(Qt::WindowNoState);
+  resize(kClientSize);
   CenterOnScreen(this);
   Button1->setFocus();
   exec();

@@ -5,6 +5,7 @@
 #include <QScreen>
 #include <QWidget>
 #include <QWindow>
+#include <algorithm>
 
 QFont Arial(int pixelSize, bool bold) {
   QFont font("Arial");
@@ -43,6 +44,9 @@ void CenterOnScreen(QWidget* window) {
   const QMargins margins = ExpectedFrame();
   QRect frame = QRect(QPoint(), window->size()).marginsAdded(margins);
   frame.moveCenter(area.center());
+  // A window larger than the screen keeps its title bar where the user can
+  // reach it.
+  frame.moveTopLeft({std::max(frame.left(), area.left()), std::max(frame.top(), area.top())});
   // Placed by its client area: QWidget::move() converts a frame position
   // with the frame the window had last, which is stale after a maximisation.
   window->setGeometry(frame.marginsRemoved(margins));

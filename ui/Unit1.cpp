@@ -12,6 +12,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "FitText.h"
 #include "KeyPreview.h"
 #include "Look.h"
 #include "NSOUnit.h"
@@ -59,6 +60,7 @@ constexpr Column kColumns[balance3::kPlanes] = {
 constexpr int kTagTop = 18;
 constexpr int kRowTop[2] = {32, 70};  // amplitude (mass) row, phase (angle) row
 constexpr int kRowHeight = 30;
+constexpr int kValuePixelSize = 20;
 
 QRect CaptionRect(const Column& column, int row) {
   return {column.captionLeft, kRowTop[row], column.captionWidth, kRowHeight};
@@ -219,7 +221,8 @@ void TForm1::AddResultCell(QWidget* group, int plane, int row) {
   FixedLabel(caption, CaptionRect(column, row), Arial(20, true), kCaptionYellow, group)
       ->setAccessibleName(QString("Plane %1 %2").arg(plane + 1).arg(kResultQuantity[row]));
 
-  QLabel* value = FixedLabel(kNoData, ValueRect(column, row), Arial(20), kRunGreen, group);
+  QLabel* value =
+      FixedLabel(kNoData, ValueRect(column, row), Arial(kValuePixelSize), kRunGreen, group);
   const int index = row * balance3::kPlanes + plane;
   value->setObjectName(balance3::kResultLabels[index]);
   value->setAccessibleName(
@@ -296,13 +299,13 @@ void TForm1::Button1Click() {
       });
   if (!labels) return;
   for (std::size_t k = 0; k < results_.size(); ++k) {
-    results_[k]->setText(QString::fromStdU16String((*labels)[k]));
+    ShowFitted(results_[k], QString::fromStdU16String((*labels)[k]), kValuePixelSize);
   }
 }
 
 void TForm1::Button2Click() {
   for (QLineEdit* field : fields_) field->setText("0");
-  for (QLabel* result : results_) result->setText("0");
+  for (QLabel* result : results_) ShowFitted(result, "0", kValuePixelSize);
 }
 
 void TForm1::Button3Click() {

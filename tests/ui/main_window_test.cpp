@@ -117,6 +117,45 @@ class MainWindowTest : public QObject {
     QCOMPARE(ui.results(), kNoData);
   }
 
+  // Run1 typed as Run0 but for Fo1: the nearer the two, the larger the mass
+  // in plane 1.
+  void resultsShowWholeInTheirLabels_data() {
+    QTest::addColumn<Texts>("texts");
+    QTest::addColumn<int>("shrunk");
+    QTest::newRow("the example fits") << Texts{} << 0;
+    QTest::newRow("eight digits before the separator")
+        << Texts{{"EditV11", "7,2"}, {"EditF11", "238,0001"}, {"EditV21", "13,5"},
+                 {"EditF21", "296"}, {"EditV31", "3,5"}, {"EditF31", "128"}}
+        << 1;
+    QTest::newRow("eighteen digits")
+        << Texts{{"EditV11", "7,2"}, {"EditF11", "238,00000000000003"}, {"EditV20", "13500"},
+                 {"EditV21", "13500"}, {"EditF21", "296"}, {"EditV30", "3500"},
+                 {"EditV31", "3500"}, {"EditF31", "128"}}
+        << 1;
+  }
+  void resultsShowWholeInTheirLabels() {
+    QFETCH(Texts, texts);
+    QFETCH(int, shrunk);
+    type(texts);
+    QTest::keyClick(&ui.form(), Qt::Key_F9);
+    int smaller = 0;
+    for (const char* name : balance3::kResultLabels) {
+      const auto* label = ui.form().findChild<QLabel*>(name);
+      const int room = label->contentsRect().width();
+      QFont font = label->font();
+      QVERIFY2(QFontMetrics(font).horizontalAdvance(label->text()) <= room, name);
+      if (font.pixelSize() == 20) {
+        QVERIFY2(label->toolTip().isEmpty(), name);
+        continue;
+      }
+      ++smaller;
+      QCOMPARE(label->toolTip(), label->text());
+      font.setPixelSize(font.pixelSize() + 1);  // just enough smaller
+      QVERIFY2(QFontMetrics(font).horizontalAdvance(label->text()) > room, name);
+    }
+    QCOMPARE(smaller, shrunk);
+  }
+
   void warningKeepsTheLastResult() {
     QTest::keyClick(&ui.form(), Qt::Key_F9);
     type({{"EditV10", ""}});

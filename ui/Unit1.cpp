@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "FitText.h"
+#include "FocusMark.h"
 #include "KeyPreview.h"
 #include "Look.h"
 #include "NSOUnit.h"
@@ -172,6 +173,7 @@ QWidget* TForm1::CreateStrip() {
   redt1->setToolTip(kSiteToolTip);
   redt1->setAccessibleName("Maker's information; press to open the maker's web site");
   redt1->viewport()->setCursor(Qt::PointingHandCursor);
+  FocusMark::Attach(redt1);
   return redt1;
 }
 
@@ -253,6 +255,7 @@ QWidget* TForm1::CreateButtonRow() {
     (*b.button)->setFont(Arial(20, true));
     (*b.button)->setGeometry(b.left, 20, 183, 49);
     connect(*b.button, &QPushButton::clicked, this, b.command);
+    FocusMark::Attach(*b.button);
   }
   return row;
 }

@@ -273,6 +273,21 @@ class MainWindowTest : public QObject {
     QCOMPARE(ui.field("EditV10")->text(), "0");
   }
 
+  void focusIsVisible_data() {
+    QTest::addColumn<QString>("control");
+    QTest::newRow("F9 - Calculate at start") << "Button1";
+    QTest::newRow("the strip, reached by Tab") << "redt1";
+  }
+  void focusIsVisible() {
+    QFETCH(QString, control);
+    auto* widget = ui.form().findChild<QWidget*>(control);
+    if (!widget->hasFocus()) widget->setFocus(Qt::TabFocusReason);
+    const QImage focusedLook = widget->grab().toImage();
+    pressOnFocus(Qt::Key_Tab);
+    QVERIFY(!widget->hasFocus());
+    QVERIFY(widget->grab().toImage() != focusedLook);
+  }
+
   void stripOpensTheWebSiteOnEveryPress() {
     UrlRecorder recorder;
     QDesktopServices::setUrlHandler("https", &recorder, "open");

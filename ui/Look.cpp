@@ -1,5 +1,6 @@
 #include "Look.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QPalette>
 #include <QScreen>
@@ -35,13 +36,12 @@ QMargins ExpectedFrame() {
   return {};
 }
 
-}  // namespace
-
-void CenterOnScreen(QWidget* window) {
+// Puts the frame of `window`, as `margins` around it, in the middle of the
+// primary screen's free area.
+void Place(QWidget* window, QMargins margins) {
   const QScreen* screen = QGuiApplication::primaryScreen();
   if (!screen) return;
   const QRect area = screen->availableGeometry();
-  const QMargins margins = ExpectedFrame();
   QRect frame = QRect(QPoint(), window->size()).marginsAdded(margins);
   frame.moveCenter(area.center());
   // A window larger than the screen keeps its title bar where the user can
@@ -50,4 +50,38 @@ void CenterOnScreen(QWidget* window) {
   // Placed by its client area: QWidget::move() converts a frame position
   // with the frame the window had last, which is stale after a maximisation.
   window->setGeometry(frame.marginsRemoved(margins));
+}
+
+// Before the window manager has framed any window of ours the frame is
+// unknown, and the first window is placed as if it had none: it is placed
+// again when it is first exposed, framed by then.
+class PlaceAgainWhenFramed : public QObject {
+ public:
+  explicit PlaceAgainWhenFramed(QWidget* window) : QObject(window), window_(window) {
+    window->installEventFilter(this);
+  }
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched == window_ && event->type() == QEvent::Show) {
+      window_->windowHandle()->installEventFilter(this);
+    } else if (watched == window_->windowHandle() && event->type() == QEvent::Expose) {
+      window_->removeEventFilter(this);
+      watched->removeEventFilter(this);
+      deleteLater();
+      const QMargins frame = window_->windowHandle()->frameMargins();
+      if (!frame.isNull()) Place(window_, frame);
+    }
+    return false;
+  }
+
+ private:
+  QWidget* window_;
+};
+
+}  // namespace
+
+void CenterOnScreen(QWidget* window) {
+  const QMargins frame = ExpectedFrame();
+  Place(window, frame);
+  if (frame.isNull()) new PlaceAgainWhenFramed(window);
 }

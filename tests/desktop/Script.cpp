@@ -34,7 +34,7 @@ void Script::poll() {
   const Action action = std::move(step.action);
   steps_.pop_front();
   waiting_.start();
-  action();  // real input only: it returns before the input is handled
+  action();  // returns before what it starts is handled: input, or a queued call
 }
 
 void Script::abort(const QString& reason) {

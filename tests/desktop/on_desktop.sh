@@ -15,13 +15,23 @@ cleanup() {
 }
 trap cleanup EXIT
 
+# Waits up to five seconds for a command to succeed; says what failed.
+wait_for() {
+  local what=$1 log=$2
+  shift 2
+  for _ in $(seq 100); do "$@" >/dev/null 2>&1 && return 0; sleep 0.05; done
+  cat "$log" >&2
+  echo "on_desktop: $what did not start" >&2
+  exit 1
+}
+
 # Xvfb picks a free display number and writes it once the server is ready.
 Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$scratch/display" \
   >"$scratch/xvfb.log" 2>&1 &
 pids+=($!)
-for _ in $(seq 100); do [[ -s $scratch/display ]] && break; sleep 0.05; done
-[[ -s $scratch/display ]] || { cat "$scratch/xvfb.log" >&2; echo "Xvfb did not start" >&2; exit 1; }
+wait_for "Xvfb" "$scratch/xvfb.log" test -s "$scratch/display"
 export DISPLAY=:$(<"$scratch/display")
+wait_for "the X server's answer" "$scratch/xvfb.log" xprop -root
 
 # Its own settings, less the animation of minimising and restoring, so a
 # restored window stands still when it is seen.
@@ -30,11 +40,7 @@ sed 's|<animateIconify>yes</animateIconify>|<animateIconify>no</animateIconify>|
 openbox --sm-disable --config-file "$scratch/rc.xml" >"$scratch/openbox.log" 2>&1 &
 pids+=($!)
 # The window manager is in charge once it has announced itself on the root.
-for _ in $(seq 100); do
-  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-  sleep 0.05
-done
-xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id' ||
-  { cat "$scratch/openbox.log" >&2; echo "openbox did not start" >&2; exit 1; }
+wait_for "openbox" "$scratch/openbox.log" \
+  sh -c "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'"
 
 QT_QPA_PLATFORM=xcb "$@"

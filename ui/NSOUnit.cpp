@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "FocusMark.h"
 #include "KeyPreview.h"
 #include "Look.h"
 #include "Pictures.h"
@@ -47,6 +48,7 @@ TNSOForm::TNSOForm(QWidget* parent)
   Button1->setAccessibleName("OK, close the warning");
   Button1->setGeometry(107, 85, 81, 27);
   Button1->setDefault(true);
+  FocusMark::Attach(Button1);
   connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
 
   qApp->installEventFilter(this);

@@ -12,6 +12,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "FocusMark.h"
 #include "KeyPreview.h"
 #include "Look.h"
 #include "NSOUnit.h"
@@ -38,6 +39,7 @@ QPushButton* PanelButton(const char* name, const char* caption, const char* acce
   button->setFont(Arial(20, true));
   button->setAutoDefault(false);
   button->setGeometry(geometry);
+  FocusMark::Attach(button);
   return button;
 }
 

@@ -1,5 +1,9 @@
 #pragma once
 
+#include <QApplication>
+#include <QWindow>
+
+#include "ModalRecall.h"
 #include "NSOUnit.h"
 #include "Unit1.h"
 #include "UnitAbout.h"
@@ -14,11 +18,21 @@ struct AppWindows {
   TForm1 form1;
   TFormAbout formAbout;
   TNSOForm nsoForm;
+  balance3::ModalRecall modalRecall;
 
   AppWindows() {
     QObject::connect(&form1, &TForm1::warningRequested, &nsoForm, &TNSOForm::ShowWarning);
     QObject::connect(&form1, &TForm1::helpRequested, &formAbout, &TFormAbout::Help);
     QObject::connect(&nsoForm, &TNSOForm::helpRequested, &formAbout, &TFormAbout::Help);
     QObject::connect(&formAbout, &TFormAbout::warningRequested, &nsoForm, &TNSOForm::ShowWarning);
+    // Window managers keep a window above the one it is transient for. A
+    // parent widget would do the same but lets Qt place the help window,
+    // whose first place is the window system's choice.
+    form1.winId();
+    for (QWidget* modal : {static_cast<QWidget*>(&formAbout), static_cast<QWidget*>(&nsoForm)}) {
+      modal->winId();
+      modal->windowHandle()->setTransientParent(form1.windowHandle());
+    }
+    qApp->installNativeEventFilter(&modalRecall);
   }
 };

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QUrl>
 
+#include "FocusMark.h"
 #include "Look.h"
 
 namespace balance3 {
@@ -24,6 +25,9 @@ InfoStrip::InfoStrip(QWidget* parent) : QTextEdit(parent) {
   setFrameStyle(QFrame::NoFrame);
   setTabChangesFocus(true);
   setContextMenuPolicy(Qt::NoContextMenu);  // every button press opens the site
+  // A press is a link, not the start of a selection: a double-click would
+  // otherwise leave a word highlighted, and a drag would select text.
+  setTextInteractionFlags(Qt::NoTextInteraction);
   setFixedHeight(83);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -44,6 +48,7 @@ InfoStrip::InfoStrip(QWidget* parent) : QTextEdit(parent) {
   // tooltip, which names the other address.
   setAccessibleDescription(QString("Opens %1").arg(kOrderAddress));
   viewport()->setCursor(Qt::PointingHandCursor);
+  FocusMark::Attach(this);
 }
 
 void InfoStrip::keyPressEvent(QKeyEvent* event) {
@@ -59,12 +64,11 @@ void InfoStrip::mousePressEvent(QMouseEvent* event) {
   QTextEdit::mousePressEvent(event);
 }
 
-void InfoStrip::mouseMoveEvent(QMouseEvent*) {
-  // Collapse any selection and never extend it, so the text cannot be
-  // selected by dragging.
-  QTextCursor cursor = textCursor();
-  cursor.setPosition(cursor.selectionStart());
-  setTextCursor(cursor);
+// The second press of a double-click comes as a double-click, and it is a
+// press like any other.
+void InfoStrip::mouseDoubleClickEvent(QMouseEvent* event) {
+  OpenOrderPage();
+  QTextEdit::mouseDoubleClickEvent(event);
 }
 
 }  // namespace balance3

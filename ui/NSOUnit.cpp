@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "FocusMark.h"
 #include "KeyPreview.h"
 #include "Look.h"
 #include "Pictures.h"
@@ -47,6 +48,7 @@ TNSOForm::TNSOForm(QWidget* parent)
   Button1->setAccessibleName("OK, close the warning");
   Button1->setGeometry(107, 85, 81, 27);
   Button1->setDefault(true);
+  FocusMark::Attach(Button1);
   connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
 
   qApp->installEventFilter(this);
@@ -57,6 +59,11 @@ void TNSOForm::ShowWarning(const QString& text) {
   // A screen reader announces the dialog by its title and description.
   setAccessibleDescription(text);
   if (isVisible()) return;  // the open dialog now shows the new text
+  // Window managers offer minimise and maximise on the dialog whatever it
+  // asks for, and a hidden window keeps the size it was maximised to: each
+  // showing starts afresh at the designed size.
+  setWindowState(Qt::WindowNoState);
+  resize(kClientSize);
   CenterOnScreen(this);
   Button1->setFocus();
   exec();

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "FieldEdit.h"
+#include "FocusMark.h"
 #include "InfoStrip.h"
 #include "KeyPreview.h"
 #include "Look.h"
@@ -106,17 +107,13 @@ std::u16string_view View(const QString& text) {
   return {QStringView(text).utf16(), static_cast<std::size_t>(text.size())};
 }
 
-template <typename Label>
-Label* Styled(Label* label, QRect geometry, QFont font, const QColor& background) {
+QLabel* FixedLabel(const QString& text, QRect geometry, QFont font,
+                   const QColor& background, QWidget* parent) {
+  auto* label = new QLabel(text, parent);
   label->setFont(font);
   SetBackground(label, background);
   label->setGeometry(geometry);
   return label;
-}
-
-QLabel* FixedLabel(const QString& text, QRect geometry, QFont font,
-                   const QColor& background, QWidget* parent) {
-  return Styled(new QLabel(text, parent), geometry, font, background);
 }
 
 void PlaneTag(int plane, const QColor& background, QWidget* parent) {
@@ -209,11 +206,13 @@ void TForm1::AddResultCell(QWidget* group, int plane, int row) {
       ->setAccessibleName(QString("Plane %1 %2").arg(plane + 1).arg(kResultQuantity[row]));
 
   const QString what = QString("Result, plane %1, %2").arg(plane + 1).arg(kResultQuantity[row]);
-  auto* value = Styled(new ResultLabel(what, kNoData, group), ValueRect(column, row), Arial(20),
-                       kRunGreen);
+  auto* value = new ResultLabel(what, Arial(20), group);
+  SetBackground(value, kRunGreen);
+  value->setGeometry(ValueRect(column, row));
   const int index = row * kPlanes + plane;
   value->setObjectName(kResultLabels[index]);
   value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  value->showResult(kNoData);
   results_[index] = value;
 }
 
@@ -239,6 +238,7 @@ QWidget* TForm1::CreateButtonRow() {
     (*b.button)->setFont(Arial(20, true));
     (*b.button)->setGeometry(b.left, 20, 183, 49);
     connect(*b.button, &QPushButton::clicked, this, b.command);
+    FocusMark::Attach(*b.button);
   }
   return row;
 }

@@ -12,6 +12,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "FocusMark.h"
 #include "HelpBrowser.h"
 #include "KeyPreview.h"
 #include "Look.h"
@@ -40,6 +41,7 @@ QPushButton* PanelButton(const char* name, const char* caption, const char* acce
   button->setFont(Arial(20, true));
   button->setAutoDefault(false);
   button->setGeometry(geometry);
+  FocusMark::Attach(button);
   return button;
 }
 
@@ -114,7 +116,12 @@ void TFormAbout::Help() {
     activateWindow();
     return;
   }
+  // The first place is the window system's choice. Later showings get a new
+  // native window, which Qt would put one frame's width off the old place:
+  // the client area goes back where it was, or where the user moved it.
+  if (lastPlace_.isValid()) setGeometry(lastPlace_);
   exec();
+  lastPlace_ = geometry();
 }
 
 void TFormAbout::Button1Click() {

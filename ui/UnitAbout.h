@@ -39,4 +39,5 @@ class TFormAbout : public QDialog {
   QTextBrowser* WebBrowser1;
   QPushButton* Button1;
   QPushButton* Button5;
+  QRect lastPlace_;  // client area at the last closing; none before the first
 };

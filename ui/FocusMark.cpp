@@ -1,0 +1,47 @@
+#include "FocusMark.h"
+
+#include <QEvent>
+#include <QPainter>
+
+namespace balance3 {
+
+namespace {
+constexpr int kInset = 4;
+constexpr int kPenWidth = 2;
+}  // namespace
+
+void FocusMark::Attach(QWidget* control) { new FocusMark(control); }
+
+FocusMark::FocusMark(QWidget* control) : QWidget(control) {
+  setAttribute(Qt::WA_TransparentForMouseEvents);
+  setFocusPolicy(Qt::NoFocus);
+  setGeometry(control->rect());
+  setVisible(control->hasFocus());
+  control->installEventFilter(this);
+}
+
+bool FocusMark::eventFilter(QObject* watched, QEvent* event) {
+  switch (event->type()) {
+    case QEvent::FocusIn:
+      raise();  // above the control's other children, such as a viewport
+      show();
+      break;
+    case QEvent::FocusOut:
+      hide();
+      break;
+    case QEvent::Resize:
+      setGeometry(static_cast<QWidget*>(watched)->rect());
+      break;
+    default:
+      break;
+  }
+  return false;
+}
+
+void FocusMark::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.setPen(QPen(palette().color(QPalette::WindowText), kPenWidth, Qt::DashLine));
+  painter.drawRect(rect().adjusted(kInset, kInset, -kInset - 1, -kInset - 1));
+}
+
+}  // namespace balance3

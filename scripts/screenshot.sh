@@ -15,6 +15,12 @@ xvfb=$!
 trap 'kill $xvfb 2>/dev/null || true' EXIT
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 openbox >/dev/null 2>&1 &
+# A window mapped while openbox is still starting may never be managed, so the
+# calculator starts once the window manager has announced itself.
+for _ in $(seq 100); do
+  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+  sleep 0.05
+done
 
 window_of() { xdotool search --sync --onlyvisible --name "$1" | head -n 1; }
 shoot() { sleep 0.6; import -frame -window "$(window_of "$1")" "$outdir/$2"; echo "saved $outdir/$2"; }
@@ -33,13 +39,13 @@ session() {
   xdotool key Escape
   xdotool key F1
   shoot "^About$" "help-window$suffix.png"
-  # The page's pictures, reached as a reader would: the splitting section
-  # through its link in the contents line (the fourth), the angle a page
-  # above it, the worked example from the end of the page.
-  xdotool key Tab Tab Tab Tab Return
-  shoot "^About$" "help-split$suffix.png"
-  xdotool key Prior
+  # The page's pictures, reached as a reader would with the keys (Tab goes
+  # to the buttons, not the links): the angle on the third page, the
+  # splitting section on the fourth, the worked example from the end.
+  xdotool key Next Next Next
   shoot "^About$" "help-angle$suffix.png"
+  xdotool key Next
+  shoot "^About$" "help-split$suffix.png"
   xdotool key End Up Up Up Up Up
   shoot "^About$" "help-example$suffix.png"
   xdotool key F10

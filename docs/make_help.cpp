@@ -13,12 +13,14 @@
 
 namespace {
 
-void SavePictures(const balance3::help::PageFacts& facts, const QString& dir) {
-  for (const balance3::help::Picture& picture : balance3::help::kPictures) {
+using namespace balance3::help;
+
+void SavePictures(const PageFacts& facts, const QString& dir) {
+  for (const Picture& picture : kPictures) {
     for (int scale : {1, 2}) {
       const QString path = QString("%1/%2%3.png")
                                .arg(dir, picture.name, scale == 1 ? "" : QString("@%1x").arg(scale));
-      if (!balance3::help::Render(picture, facts, scale).save(path)) {
+      if (!Render(picture, facts, scale).save(path)) {
         throw std::runtime_error("cannot write " + path.toStdString());
       }
     }
@@ -36,7 +38,7 @@ int main(int argc, char* argv[]) {
   try {
     const QString dir = QString::fromLocal8Bit(argv[2]);
     if (!QDir().mkpath(dir)) throw std::runtime_error("cannot make " + dir.toStdString());
-    const balance3::help::PageFacts facts = balance3::help::Facts();
+    const PageFacts facts = Facts();
     SavePictures(facts, dir);
     WriteText(dir + "/vantrel.html", FillPage(ReadText(QString::fromLocal8Bit(argv[1])), facts));
   } catch (const std::exception& error) {

@@ -16,6 +16,8 @@
 
 namespace {
 
+using namespace balance3::help;
+
 // 300 dots per inch on paper, where a page pixel is 1/96 inch.
 constexpr double kPrintScale = 300.0 / 96.0;
 
@@ -38,10 +40,10 @@ QString HelpChapter(const QString& page) {
 }
 
 void AddPictures(QTextDocument& document) {
-  const balance3::help::PageFacts facts = balance3::help::Facts();
-  for (const balance3::help::Picture& picture : balance3::help::kPictures) {
+  const PageFacts facts = Facts();
+  for (const Picture& picture : kPictures) {
     document.addResource(QTextDocument::ImageResource, QUrl(QString(picture.name) + ".png"),
-                         balance3::help::Render(picture, facts, kPrintScale));
+                         Render(picture, facts, kPrintScale));
   }
 }
 

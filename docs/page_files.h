@@ -4,6 +4,8 @@
 #include <QString>
 #include <stdexcept>
 
+namespace balance3::help {
+
 // The documentation tools stop at the first file they cannot read or write,
 // so a broken build step never leaves a half-made page or manual behind
 // unnoticed.
@@ -21,3 +23,5 @@ inline void WriteText(const QString& path, const QString& text) {
     throw std::runtime_error("cannot write " + path.toStdString());
   }
 }
+
+}  // namespace balance3::help

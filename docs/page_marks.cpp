@@ -5,13 +5,12 @@
 #include <QSet>
 #include <stdexcept>
 
+namespace balance3::help {
 namespace {
 
-using balance3::help::AsShown;
-
-QHash<QString, QString> MarkValues(const balance3::help::PageFacts& facts) {
+QHash<QString, QString> MarkValues(const PageFacts& facts) {
   QHash<QString, QString> values;
-  for (int k = 0; k < balance3::kPlanes; ++k) {
+  for (int k = 0; k < kPlanes; ++k) {
     values[QString("plane%1.mass").arg(k + 1)] = AsShown(facts.example[k].mass);
     values[QString("plane%1.angle").arg(k + 1)] = AsShown(facts.example[k].angle);
   }
@@ -38,7 +37,7 @@ QString ReplaceEach(const QString& text, const QRegularExpression& pattern, Repl
   return result;
 }
 
-QString FillMarks(const QString& page, const balance3::help::PageFacts& facts) {
+QString FillMarks(const QString& page, const PageFacts& facts) {
   static const QRegularExpression mark(R"(\{\{([a-z0-9.]+)\}\})");
   const QHash<QString, QString> values = MarkValues(facts);
   const QString filled = ReplaceEach(page, mark, [&](const QRegularExpressionMatch& match) {
@@ -55,9 +54,9 @@ QString FillMarks(const QString& page, const balance3::help::PageFacts& facts) {
 QString SizePictures(const QString& page) {
   static const QRegularExpression image(R"(<img src="([^"]+)\.png")");
   QSet<QString> unused;
-  for (const balance3::help::Picture& picture : balance3::help::kPictures) unused << picture.name;
+  for (const Picture& picture : kPictures) unused << picture.name;
   const QString sized = ReplaceEach(page, image, [&](const QRegularExpressionMatch& match) {
-    for (const balance3::help::Picture& picture : balance3::help::kPictures) {
+    for (const Picture& picture : kPictures) {
       if (match.captured(1) != picture.name) continue;
       unused.remove(picture.name);
       return QString("%1 width=\"%2\" height=\"%3\"")
@@ -75,6 +74,8 @@ QString SizePictures(const QString& page) {
 
 }  // namespace
 
-QString FillPage(const QString& source, const balance3::help::PageFacts& facts) {
+QString FillPage(const QString& source, const PageFacts& facts) {
   return SizePictures(FillMarks(source, facts));
 }
+
+}  // namespace balance3::help

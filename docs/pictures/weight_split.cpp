@@ -2,10 +2,12 @@
 
 #include <cmath>
 
+#include "polar.h"
+
 namespace balance3::help {
 
 namespace {
-double Sin(double degrees) { return std::sin(degrees * M_PI / 180.0); }
+double Sin(double degrees) { return std::sin(degrees * kDegreesToRadians); }
 }  // namespace
 
 SplitWeight SplitBetweenHoles(const Correction& weight, int pitch) {

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "example_results.h"
@@ -24,42 +25,31 @@ CalculatorState Started() {
   return state;
 }
 
-CalculationOutcome CalculateWith(Overrides overrides, std::u16string_view separator = u",") {
+CalculationOutcome CalculateWith(Overrides overrides) {
   CalculatorState state = Started();
-  return Calculate(TextsWith(overrides), separator, state);
+  return Calculate(TextsWith(overrides), u",", state);
 }
 
 // The label texts the window would show, if any.
-std::optional<ResultTexts> LabelsWith(Overrides overrides, std::u16string_view separator = u",") {
-  const CalculationOutcome outcome = CalculateWith(overrides, separator);
+std::optional<ResultTexts> LabelsWith(Overrides overrides) {
+  const CalculationOutcome outcome = CalculateWith(overrides);
   if (!outcome.corrections) return std::nullopt;
-  return FormatResults(*outcome.corrections, separator);
+  return FormatResults(*outcome.corrections, u",");
 }
 
-ResultTexts Example(char16_t separator) {
+const ResultTexts kExample = [] {
   ResultTexts texts;
   for (int k = 0; k < kResultCount; ++k) {
-    for (const char* c = kExampleResults[k]; *c; ++c) {
-      texts[k].push_back(*c == ',' ? separator : char16_t(*c));
-    }
+    const std::string_view text = kExampleResults[k];
+    texts[k].assign(text.begin(), text.end());
   }
   return texts;
-}
+}();
 
-TEST(Calculate, WorkedExampleLabelTexts) {
-  EXPECT_EQ(LabelsWith({}), Example(u','));
-
-  const Overrides pointTexts = {{"EditV10", u"7.2"},  {"EditV20", u"13.5"},
-                                {"EditV30", u"3.5"},  {"EditV11", u"4.9"},
-                                {"EditV21", u"9.2"},  {"EditV31", u"2.7"},
-                                {"EditV12", u"4.0"},  {"EditV22", u"12.0"},
-                                {"EditV32", u"6.3"},  {"EditV13", u"8.2"},
-                                {"EditV23", u"9.7"},  {"EditV33", u"9.5"}};
-  EXPECT_EQ(LabelsWith(pointTexts, u"."), Example(u'.'));
-}
+TEST(Calculate, WorkedExampleLabelTexts) { EXPECT_EQ(LabelsWith({}), kExample); }
 
 TEST(Calculate, PhasesBeyondAFullTurnGiveTheSameResult) {
-  EXPECT_EQ(LabelsWith({{"EditF10", u"598"}, {"EditF21", u"707"}}), Example(u','));
+  EXPECT_EQ(LabelsWith({{"EditF10", u"598"}, {"EditF21", u"707"}}), kExample);
 }
 
 TEST(Calculate, NoInitialVibrationNeedsNoCorrection) {

@@ -56,13 +56,6 @@ TEST(ReadMeasurements, ReportsBadFieldsInTableOrder) {
   }
 }
 
-TEST(ReadMeasurements, EveryFieldZeroIsAccepted) {
-  FieldTexts texts;
-  texts.fill(u"0");
-  MeasurementSet set;
-  EXPECT_TRUE(ReadMeasurements(texts, u",", set).empty());
-}
-
 TEST(ReadMeasurements, DefaultsNeedACommaLocale) {
   MeasurementSet set;
   EXPECT_EQ(WarningTexts(ReadMeasurements(kDefaultTexts, u".", set)),

@@ -13,8 +13,9 @@ class QWidget;
 // Steps, each run once its condition holds, from whichever event loop is
 // running: a step that opens a modal window starts that window's loop, and
 // the next step runs inside it. A step whose condition does not hold in
-// time, a failed check, or a modal window that no step awaits ends the
-// script and closes the modal windows, so a test fails instead of hanging.
+// time, or a failed check, ends the script and closes the modal windows; a
+// modal window that comes up with no step left is closed and reported. So a
+// test fails instead of hanging.
 class Script : public QObject {
  public:
   using Condition = std::function<bool()>;
@@ -29,13 +30,10 @@ class Script : public QObject {
   // Starts running the steps, those given and those still to come; then the
   // test does what opens the windows.
   void start(int stepTimeoutMs = 5000);
-  // Waits for the steps left and stops; returns why the script failed, or an
-  // empty string.
+  // Waits for the steps left and stops; returns why the script failed, or
+  // an empty string.
   QString finish();
-  QString run(int stepTimeoutMs = 5000) {
-    start(stepTimeoutMs);
-    return finish();
-  }
+  QString run(int stepTimeoutMs = 5000) { start(stepTimeoutMs); return finish(); }
 
  private:
   void poll();

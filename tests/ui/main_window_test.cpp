@@ -157,8 +157,6 @@ class MainWindowTest : public QObject {
                  {"EditV31", "3500"}, {"EditF31", "128"}}
         << 1;
   }
-  // Whatever the type, the whole text fits, and a shrunk one is also the
-  // label's tooltip.
   void resultsShowWholeInTheirLabels() {
     QFETCH(Texts, texts);
     QFETCH(int, shrunk);

@@ -1,8 +1,5 @@
 #include "calculation.h"
 
-#include "format.h"
-#include "solver.h"
-
 namespace balance3 {
 
 void SetTrialReferences(CalculatorState& state, double reference) {
@@ -20,19 +17,14 @@ CalculationOutcome Calculate(const FieldTexts& texts,
   const SolveOutcome solved = SolveCorrection(state.effects, state.measurements);
   switch (solved.status) {
     case SolveStatus::Singular:
-      outcome.warnings.emplace_back(kSingularMessage);
-      return outcome;
-    case SolveStatus::OutOfRange:
-      outcome.warnings.emplace_back(kOutOfRangeMessage);
-      return outcome;
-    case SolveStatus::Solved:
+      outcome.warnings.push_back({WarningKind::Singular});
       break;
-  }
-
-  ResultTexts& labels = outcome.labels.emplace();
-  for (int plane = 0; plane < kPlanes; ++plane) {
-    labels[plane] = FormatResult(solved.result.Mass[plane], decimalSeparator);
-    labels[kPlanes + plane] = FormatResult(solved.result.Angle[plane], decimalSeparator);
+    case SolveStatus::OutOfRange:
+      outcome.warnings.push_back({WarningKind::OutOfRange});
+      break;
+    case SolveStatus::Solved:
+      outcome.corrections = solved.result;
+      break;
   }
   return outcome;
 }

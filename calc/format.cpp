@@ -110,4 +110,14 @@ std::u16string FormatResult(double value, std::u16string_view decimalSeparator) 
   return out;
 }
 
+ResultTexts FormatResults(const CorrectionResult& result,
+                          std::u16string_view decimalSeparator) {
+  ResultTexts texts;
+  for (int plane = 0; plane < kPlanes; ++plane) {
+    texts[plane] = FormatResult(result.Mass[plane], decimalSeparator);
+    texts[kPlanes + plane] = FormatResult(result.Angle[plane], decimalSeparator);
+  }
+  return texts;
+}
+
 }  // namespace balance3

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
+
+#include "solver.h"
 
 namespace balance3 {
 
@@ -11,5 +14,12 @@ namespace balance3 {
 // form ("1.23456789012346E18") keep the label readable. Infinity and NaN,
 // which the calculation never passes, come out as the largest double.
 std::u16string FormatResult(double value, std::u16string_view decimalSeparator);
+
+// Result label texts in the order they are written: the three masses, then
+// the three angles.
+using ResultTexts = std::array<std::u16string, kResultCount>;
+
+ResultTexts FormatResults(const CorrectionResult& result,
+                          std::u16string_view decimalSeparator);
 
 }  // namespace balance3

@@ -21,8 +21,10 @@ using PolarMatrix = EffectVector[kPlanes][kPlanes];
 
 PolarDeterminant ComputeDeterminant(const PolarMatrix& m);
 
-// Mass[plane] in percent of that plane's trial weight, Angle[plane] in
-// degrees [0, 360].
+// The six results: Mass[plane] in percent of that plane's trial weight,
+// Angle[plane] in degrees [0, 360].
+inline constexpr int kResultCount = 2 * kPlanes;
+
 struct CorrectionResult {
   double Mass[kPlanes] = {};
   double Angle[kPlanes] = {};

@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "calculation.h"
+#include "format.h"
+#include "messages.h"
 #include "label_check.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -30,13 +32,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   balance3::SetTrialReferences(state, 100.0);
   for (int round = 0; round < 2; ++round) {
     const balance3::CalculationOutcome outcome = balance3::Calculate(texts, separator, state);
-    // Labels exactly when there is nothing to warn of.
-    if (outcome.labels.has_value() == !outcome.warnings.empty()) std::abort();
-    for (const std::string& warning : outcome.warnings) {
-      if (warning.empty()) std::abort();
+    // Corrections exactly when there is nothing to warn of.
+    if (outcome.corrections.has_value() == !outcome.warnings.empty()) std::abort();
+    for (const balance3::Warning& warning : outcome.warnings) {
+      if (balance3::WarningText(warning).empty()) std::abort();
     }
-    if (!outcome.labels) continue;
-    for (const std::u16string& label : *outcome.labels) {
+    if (!outcome.corrections) continue;
+    for (const std::u16string& label : balance3::FormatResults(*outcome.corrections, separator)) {
       if (!IsResultLabel(label, separator)) std::abort();
     }
   }

@@ -15,6 +15,8 @@
 #include "Look.h"
 #include "Pictures.h"
 #include "ResultLabel.h"
+#include "format.h"
+#include "messages.h"
 
 using namespace balance3;
 
@@ -92,12 +94,6 @@ constexpr struct {
                       {2, Quantity::Amplitude}, {2, Quantity::Phase}};
 
 const QString kNoData = QString::fromUtf8("н.д.");
-
-// How a warning names the field ("Vo1, Run#0"), so that a screen-reader user
-// can match the two.
-QString WarningWords(int index) {
-  return QString(kFields[index].unreadableMessage).remove("Incorrect value ");
-}
 
 QString FromView(std::u16string_view text) {
   return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
@@ -192,7 +188,8 @@ void TForm1::AddField(QWidget* group, FieldPlace place) {
                                .arg(place.run)
                                .arg(place.plane + 1)
                                .arg(kFieldQuantity[row]));
-  field->setAccessibleDescription(WarningWords(index));
+  // In the words the warnings use, so that a screen-reader user can match the two.
+  field->setAccessibleDescription(QString::fromStdString(FieldWords(place)));
   field->setFont(Arial(20, true));
   field->setGeometry(ValueRect(column, row));
   label->setBuddy(field);
@@ -261,7 +258,7 @@ void TForm1::SetTabOrder() {
 }
 
 void TForm1::showEvent(QShowEvent* event) {
-  SetTrialReferences(calculation_, 100.0);
+  SetTrialReferences(calculatorState_, 100.0);
   QWidget::showEvent(event);
 }
 
@@ -273,15 +270,16 @@ void TForm1::Button1Click() {
     views[i] = View(texts[i]);
   }
   const QString separator = QLocale::system().decimalPoint();
-  const CalculationOutcome outcome = Calculate(views, View(separator), calculation_);
+  const CalculationOutcome outcome = Calculate(views, View(separator), calculatorState_);
   // Each warning is modal: the next comes up only when the user has closed
   // the one before.
-  for (const std::string& warning : outcome.warnings) {
-    emit warningRequested(QString::fromStdString(warning));
+  for (const Warning& warning : outcome.warnings) {
+    emit warningRequested(QString::fromStdString(WarningText(warning)));
   }
-  if (!outcome.labels) return;
+  if (!outcome.corrections) return;
+  const ResultTexts shown = FormatResults(*outcome.corrections, View(separator));
   for (std::size_t k = 0; k < results_.size(); ++k) {
-    results_[k]->showResult(QString::fromStdU16String((*outcome.labels)[k]));
+    results_[k]->showResult(QString::fromStdU16String(shown[k]));
   }
 }
 

@@ -50,5 +50,5 @@ class TForm1 : public QWidget {
   QPushButton* Button2 = nullptr;
   QPushButton* Button3 = nullptr;
 
-  balance3::CalculatorState calculation_;
+  balance3::CalculatorState calculatorState_;
 };

@@ -8,6 +8,7 @@ read with their values. Run inside `dbus-run-session`, which gives the test a
 session bus of its own.
 """
 import os
+import re
 import subprocess
 import sys
 import time
@@ -15,14 +16,20 @@ import time
 import pyatspi
 from gi.repository import GLib
 
-EXPECTED = {
-    "Result, plane 1, mass in percent of the trial weight": "46,47",
-    "Result, plane 2, mass in percent of the trial weight": "126,58",
-    "Result, plane 3, mass in percent of the trial weight": "132,42",
-    "Result, plane 1, angle in degrees": "53,39",
-    "Result, plane 2, angle in degrees": "183,82",
-    "Result, plane 3, angle in degrees": "23,24",
-}
+
+def example_results():
+    """The labels' texts for the default readings, from the tests' one copy."""
+    header = os.path.join(os.path.dirname(os.path.abspath(__file__)),
+                          "..", "calc", "example_results.h")
+    with open(header, encoding="utf-8") as text:
+        line = re.search(r"kExampleResults\[\] = \{(.*)\};", text.read()).group(1)
+    return re.findall(r'"([^"]*)"', line)
+
+
+LABELS = [f"Result, plane {plane}, {what}"
+          for what in ("mass in percent of the trial weight", "angle in degrees")
+          for plane in (1, 2, 3)]
+EXPECTED = dict(zip(LABELS, example_results()))
 
 
 def start_x_server():

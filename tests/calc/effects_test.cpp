@@ -2,9 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 #include "polar.h"
 
 namespace balance3 {
@@ -69,7 +66,7 @@ TEST(ComputeEffectMatrix, NoDifferenceKeepsThePreviousAngle) {
 
 TEST(ComputeEffectMatrix, WorkedExample) {
   MeasurementSet set;
-  ASSERT_EQ(ReadMeasurements(kDefaultTexts, u",", set), std::vector<std::string>{});
+  ASSERT_TRUE(ReadMeasurements(kDefaultTexts, u",", set).empty());
   EffectMatrix matrix;
   ComputeEffectMatrix(set, matrix);
 

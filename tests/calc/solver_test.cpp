@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "calculation.h"
 #include "polar.h"
 
 namespace balance3 {
@@ -10,17 +9,19 @@ namespace {
 
 // The determinants and results of the worked example, to six decimals.
 TEST(SolveCorrection, WorkedExample) {
-  CalculatorState state;
-  SetTrialReferences(state, 100.0);
-  ASSERT_TRUE(Calculate(kDefaultTexts, u",", state).labels);
+  MeasurementSet set;
+  ASSERT_TRUE(ReadMeasurements(kDefaultTexts, u",", set).empty());
+  for (double& ref : set.TrialRef) ref = 100.0;
+  EffectMatrix effects;
+  ComputeEffectMatrix(set, effects);
 
-  const PolarDeterminant d = ComputeDeterminant(state.effects.vectors);
+  const PolarDeterminant d = ComputeDeterminant(effects.vectors);
   EXPECT_NEAR(d.Re, -128.815657, 5e-7);
   EXPECT_NEAR(d.Im, 868.996780, 5e-7);
   EXPECT_NEAR(d.Magnitude, 878.492388, 5e-7);
   EXPECT_NEAR(*d.Angle, 1.717960, 5e-7);
 
-  const SolveOutcome outcome = SolveCorrection(state.effects, state.measurements);
+  const SolveOutcome outcome = SolveCorrection(effects, set);
   ASSERT_EQ(outcome.status, SolveStatus::Solved);
   const double mass[] = {46.465359, 126.577537, 132.424969};
   const double angle[] = {53.390699, 183.820298, 23.239318};

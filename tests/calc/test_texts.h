@@ -5,8 +5,10 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "measurement.h"
+#include "messages.h"
 
 namespace balance3::testing {
 
@@ -28,6 +30,13 @@ using Overrides = std::initializer_list<std::pair<const char*, std::u16string_vi
 inline FieldTexts TextsWith(Overrides overrides) {
   FieldTexts texts = kDefaultTexts;
   for (const auto& [name, text] : overrides) texts[FieldNamed(name)] = text;
+  return texts;
+}
+
+// What the warning dialog would say, one text per warning.
+inline std::vector<std::string> WarningTexts(const std::vector<Warning>& warnings) {
+  std::vector<std::string> texts;
+  for (const Warning& warning : warnings) texts.push_back(WarningText(warning));
   return texts;
 }
 

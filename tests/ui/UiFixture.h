@@ -7,29 +7,25 @@
 #include <memory>
 
 #include "AppWindows.h"
-#include "ModalDriver.h"
+#include "Script.h"
 
 // The program's windows as start-up creates them, the main window shown and
-// active, and a modal driver that fails the test on any dialog it did not
-// expect.
+// active, and a script that runs the test's steps on the modal windows and
+// fails the test on any modal window it did not expect.
 class UiFixture {
  public:
   void start() {
     windows_ = std::make_unique<AppWindows>();
     form().show();
-    driver_ = std::make_unique<ModalDriver>();
+    script_ = std::make_unique<Script>();
+    script_->start();
   }
 
-  // Returns false (and the reason) when a modal came up unasked or an
-  // expected one never did.
+  // Returns why the test must fail (a modal window came up unasked, or an
+  // expected one never did), or an empty string.
   QString stop() {
-    QString problem;
-    if (!driver_->unexpected().isEmpty()) {
-      problem = "unexpected modal window: " + driver_->unexpected().join(", ");
-    } else if (!driver_->finished()) {
-      problem = "an expected modal window never came up";
-    }
-    driver_.reset();
+    const QString problem = script_->finish();
+    script_.reset();
     windows_.reset();
     return problem;
   }
@@ -37,7 +33,7 @@ class UiFixture {
   TForm1& form() { return windows_->form1; }
   TFormAbout& about() { return windows_->formAbout; }
   TNSOForm& warning() { return windows_->nsoForm; }
-  ModalDriver& driver() { return *driver_; }
+  Script& script() { return *script_; }
 
   // A misspelt name ends the test run with the name, not with a crash.
   template <typename Control>
@@ -82,5 +78,5 @@ class UiFixture {
 
  private:
   std::unique_ptr<AppWindows> windows_;
-  std::unique_ptr<ModalDriver> driver_;
+  std::unique_ptr<Script> script_;
 };

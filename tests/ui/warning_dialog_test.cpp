@@ -22,7 +22,6 @@ class WarningDialogTest : public QObject {
 
   void looksAsDesigned() {
     TNSOForm& dialog = ui.warning();
-    QCOMPARE(dialog.metaObject()->className(), "TNSOForm");
     QCOMPARE(dialog.windowTitle(), "Warning !!!");
     QCOMPARE(message(), "Set correct coefficients!");
     QVERIFY(dialog.findChild<QWidget*>("Image2"));
@@ -43,7 +42,7 @@ class WarningDialogTest : public QObject {
   void closesOnItsKeys() {
     QFETCH(int, key);
     QFETCH(int, modifiers);
-    ui.driver().then(steps::Press(key, Qt::KeyboardModifiers(modifiers)));
+    ui.script().then(steps::Press(key, Qt::KeyboardModifiers(modifiers)));
     ui.warning().ShowWarning("Incorrect trial weight");
     QVERIFY(!ui.warning().isVisible());
     QCOMPARE(message(), "Incorrect trial weight");
@@ -51,9 +50,9 @@ class WarningDialogTest : public QObject {
 
   void closesOnOkAndTitleBar() {
     QStringList seen;
-    ui.driver().then(steps::CloseWarning(seen));
+    ui.script().then(steps::CloseWarning(seen));
     ui.warning().ShowWarning("first");
-    ui.driver().then([](QWidget* modal) { modal->close(); });
+    ui.script().then([](QWidget* modal) { modal->close(); });
     ui.warning().ShowWarning("second");
     QCOMPARE(seen, QStringList{"first"});
     QVERIFY(!ui.warning().isVisible());
@@ -61,20 +60,20 @@ class WarningDialogTest : public QObject {
 
   void spaceDoesNotPressOk() {
     bool stillOpen = false;
-    ui.driver().then(steps::Press(Qt::Key_Space));
-    ui.driver().then([&](QWidget* modal) { stillOpen = modal == &ui.warning(); });
-    ui.driver().then(steps::Press(Qt::Key_Escape));
+    ui.script().then(steps::Press(Qt::Key_Space));
+    ui.script().then([&](QWidget* modal) { stillOpen = modal == &ui.warning(); });
+    ui.script().then(steps::Press(Qt::Key_Escape));
     ui.warning().ShowWarning("Manual not found");
     QVERIFY(stillOpen);
   }
 
   void helpOpensOverTheDialogAndReturnsToIt() {
     QStringList seen;
-    ui.driver().then(steps::Press(Qt::Key_F1));
-    ui.driver().then(steps::Note(seen));
-    ui.driver().then(steps::Press(Qt::Key_F10));  // closes the help window
-    ui.driver().then(steps::Note(seen));
-    ui.driver().then(steps::Press(Qt::Key_Escape));
+    ui.script().then(steps::Press(Qt::Key_F1));
+    ui.script().then(steps::Note(seen));
+    ui.script().then(steps::Press(Qt::Key_F10));  // closes the help window
+    ui.script().then(steps::Note(seen));
+    ui.script().then(steps::Press(Qt::Key_Escape));
     ui.warning().ShowWarning("Incorrect trial weight");
     QCOMPARE(seen, (QStringList{"FormAbout", "NSOForm"}));
   }
@@ -86,12 +85,12 @@ class WarningDialogTest : public QObject {
       shown << message()
             << QAccessible::queryAccessibleInterface(modal)->text(QAccessible::Description);
     };
-    ui.driver().then([&](QWidget* modal) {
+    ui.script().then([&](QWidget* modal) {
       note(modal);
       ui.warning().ShowWarning("Manual not found");  // must return at once
       note(modal);
     });
-    ui.driver().then(steps::Press(Qt::Key_Escape));
+    ui.script().then(steps::Press(Qt::Key_Escape));
     ui.warning().ShowWarning("Incorrect trial weight");
     QCOMPARE(shown, (QStringList{"Incorrect trial weight", "Incorrect trial weight",
                                  "Manual not found", "Manual not found"}));

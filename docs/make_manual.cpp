@@ -29,10 +29,12 @@ QString Body(const QString& html) {
 }
 
 QString HelpChapter(const QString& page) {
-  // The help page's own title and contents line are for the screen.
+  // The help page's own title, its contents line and what it says of the
+  // help window itself are for the screen.
   QString help = Body(page);
-  help.remove(QRegularExpression("<h1>.*</h1>|<p><b>Contents:</b>.*?</p>",
-                                 QRegularExpression::DotMatchesEverythingOption));
+  help.remove(QRegularExpression(
+      "<h1>.*</h1>|<p><b>Contents:</b>.*?</p>|<p class=\"screen\">.*?</p>",
+      QRegularExpression::DotMatchesEverythingOption));
   // In the manual the help page is one chapter: its headings move down a level.
   help.replace("<h3", "<h4").replace("</h3>", "</h4>");
   help.replace("<h2", "<h3").replace("</h2>", "</h3>");

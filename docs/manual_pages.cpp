@@ -1,0 +1,184 @@
+#include "manual_pages.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextFrame>
+#include <QTextLayout>
+#include <QTextTable>
+#include <algorithm>
+#include <utility>
+#include <stdexcept>
+
+namespace balance3::help {
+
+namespace {
+
+constexpr double kMarginCm = 2.0;
+// Marks a cell's last block that already reaches down to the page's foot.
+constexpr int kStretched = QTextFormat::UserProperty + 1;
+
+class Pages {
+ public:
+  Pages(QTextDocument& document, double margin)
+      : document_(document),
+        layout_(*document.documentLayout()),
+        height_(document.pageSize().height()),
+        margin_(margin) {}
+
+  // Moves the first heading or row that a page's end parts from what
+  // follows it; false when there is none.
+  bool MoveFirstCut() {
+    // A change of format lays out again only near it; what follows must move too.
+    document_.markContentsDirty(0, document_.characterCount());
+    for (QTextBlock block = document_.begin(); block.isValid(); block = block.next()) {
+      if (QTextTable* table = QTextCursor(block).currentTable()) {
+        if (MoveCutRow(*table, block)) return true;
+      } else if (block.blockFormat().headingLevel() > 0 && Parted(block, block.next())) {
+        BreakBefore(block);
+        return true;
+      }
+    }
+    return false;
+  }
+
+ private:
+  int Page(double y) const { return static_cast<int>(y / height_); }
+
+  // A heading stays with the first line of what follows it.
+  bool Parted(const QTextBlock& heading, const QTextBlock& next) const {
+    if (!next.isValid() || Broken(heading)) return false;
+    const QRectF rect = layout_.blockBoundingRect(next);
+    const QTextLayout* lines = next.layout();
+    const double first = lines->lineCount() > 0 ? lines->lineAt(0).height() : rect.height();
+    return Page(layout_.blockBoundingRect(heading).top()) != Page(rect.top() + first - 1);
+  }
+
+  // The top and the bottom of a row's cells, spanned cells left out.
+  std::pair<double, double> RowSpan(QTextTable& table, int row) const {
+    double top = 1e300, bottom = -1e300;
+    for (int column = 0; column < table.columns(); ++column) {
+      const QTextTableCell each = table.cellAt(row, column);
+      if (each.row() != row) continue;  // spanned from a row above
+      top = std::min(top, layout_.blockBoundingRect(each.firstCursorPosition().block()).top());
+      bottom = std::max(bottom, layout_.blockBoundingRect(each.lastCursorPosition().block()).bottom());
+    }
+    return {top, bottom};
+  }
+
+  // Checks the row of the cell that `block` opens, if it opens one.
+  bool MoveCutRow(QTextTable& table, const QTextBlock& block) {
+    const QTextTableCell cell = table.cellAt(block.position());
+    if (cell.firstCursorPosition().block() != block || cell.column() != 0) return false;
+    const int row = cell.row();
+    const auto [top, bottom] = RowSpan(table, row);
+    // The heading row stays with the first row under it.
+    if (row == 1 && Page(RowSpan(table, 0).first) != Page(bottom - 1)) return MoveTable(table);
+    if (Page(top) == Page(bottom - 1)) return false;
+    return row <= 1 ? MoveTable(table) : PushBelowFoot(table, row, top);
+  }
+
+  // Moves the table to the next page with its heading or the line that
+  // introduces it.
+  bool MoveTable(QTextTable& table) {
+    QTextBlock lead = document_.findBlock(table.firstPosition() - 1);
+    while (lead.isValid() && lead.text().endsWith(':') && lead.blockFormat().headingLevel() == 0 &&
+           lead.previous().blockFormat().headingLevel() > 0) {
+      lead = lead.previous();
+    }
+    if (lead.isValid() && (lead.text().endsWith(':') || lead.blockFormat().headingLevel() > 0)) {
+      if (Broken(lead)) return false;
+      BreakBefore(lead);
+      return true;
+    }
+    return BreakBefore(table);
+  }
+
+  // Stretches the row above `row` to the foot of the page, as the layout
+  // itself does when a row's every first line falls below it: a row that
+  // starts below the foot goes to the next page whole.
+  bool PushBelowFoot(QTextTable& table, int row, double top) {
+    for (int column = 0; column < table.columns(); ++column) {
+      const QTextTableCell above = table.cellAt(row - 1, column);
+      if (above.row() != row - 1 || above.rowSpan() != 1) continue;
+      const QTextBlock last = above.lastCursorPosition().block();
+      if (last.blockFormat().hasProperty(kStretched)) return false;  // taller than a page
+      const double foot = (Page(top) + 1) * height_ - margin_;
+      QTextBlockFormat format;
+      format.setBottomMargin(last.blockFormat().bottomMargin() + foot - top + 1);
+      format.setProperty(kStretched, true);
+      QTextCursor(last).mergeBlockFormat(format);
+      return true;
+    }
+    return false;
+  }
+
+  static bool BreakBefore(QTextFrame& frame) {
+    QTextFrameFormat format = frame.frameFormat();
+    if (format.pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore) return false;
+    format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+    frame.setFrameFormat(format);
+    return true;
+  }
+
+  static bool Broken(const QTextBlock& block) {
+    return block.blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore;
+  }
+
+  static void BreakBefore(const QTextBlock& block) {
+    QTextBlockFormat format;
+    format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+    QTextCursor(block).mergeBlockFormat(format);
+  }
+
+  QTextDocument& document_;
+  QAbstractTextDocumentLayout& layout_;
+  double height_;
+  double margin_;
+};
+
+}  // namespace
+
+void PrintKeptTogether(QTextDocument& document, QPdfWriter& writer) {
+  QPainter painter(&writer);
+  document.documentLayout()->setPaintDevice(&writer);
+  const double dpi = writer.logicalDpiY();
+  // The layout reads frame margins in pixels of 1/96 inch, as it reads the
+  // page's own sizes, and scales them to the writer.
+  QTextFrameFormat root = document.rootFrame()->frameFormat();
+  root.setMargin(kMarginCm / 2.54 * 96.0);
+  document.rootFrame()->setFrameFormat(root);
+  const double margin = kMarginCm / 2.54 * dpi;
+  const QSizeF page(writer.width(), writer.height());
+  document.setPageSize(page);
+
+  // Each move can only push what follows further down, so the cuts are
+  // mended from the top, one at a time; a row taller than a page stays cut.
+  Pages pages(document, margin);
+  int moves = 0;
+  while (pages.MoveFirstCut()) {
+    if (++moves > 1000) throw std::runtime_error("the manual's pages do not settle");
+  }
+
+  const QFontMetricsF metrics(document.defaultFont(), &writer);
+  for (int i = 0; i < document.pageCount(); ++i) {
+    if (i > 0) writer.newPage();
+    const QRectF view(0, i * page.height(), page.width(), page.height());
+    painter.save();
+    painter.translate(0, -view.top());
+    painter.setClipRect(view);
+    QAbstractTextDocumentLayout::PaintContext context;
+    context.clip = view;
+    document.documentLayout()->draw(&painter, context);
+    painter.restore();
+    const QString number = QString::number(i + 1);
+    painter.setFont(QFont(document.defaultFont(), &writer));
+    painter.drawText(QPointF(page.width() - margin - metrics.horizontalAdvance(number),
+                             page.height() - margin + metrics.ascent() + 5 * dpi / 72.0),
+                     number);
+  }
+}
+
+}  // namespace balance3::help

@@ -9,8 +9,8 @@
 #include <QTextLayout>
 #include <QTextTable>
 #include <algorithm>
-#include <utility>
 #include <stdexcept>
+#include <utility>
 
 namespace balance3::help {
 
@@ -37,8 +37,7 @@ class Pages {
       if (QTextTable* table = QTextCursor(block).currentTable()) {
         if (MoveCutRow(*table, block)) return true;
       } else if (block.blockFormat().headingLevel() > 0 && Parted(block, block.next())) {
-        BreakBefore(block);
-        return true;
+        return BreakBefore(block);
       }
     }
     return false;
@@ -80,20 +79,15 @@ class Pages {
     return row <= 1 ? MoveTable(table) : PushBelowFoot(table, row, top);
   }
 
-  // Moves the table to the next page with its heading or the line that
-  // introduces it.
+  // Moves the table to the next page with the heading or the line that
+  // introduces it, and that line's heading.
   bool MoveTable(QTextTable& table) {
+    const auto heading = [](const QTextBlock& block) {
+      return block.blockFormat().headingLevel() > 0;
+    };
     QTextBlock lead = document_.findBlock(table.firstPosition() - 1);
-    while (lead.isValid() && lead.text().endsWith(':') && lead.blockFormat().headingLevel() == 0 &&
-           lead.previous().blockFormat().headingLevel() > 0) {
-      lead = lead.previous();
-    }
-    if (lead.isValid() && (lead.text().endsWith(':') || lead.blockFormat().headingLevel() > 0)) {
-      if (Broken(lead)) return false;
-      BreakBefore(lead);
-      return true;
-    }
-    return BreakBefore(table);
+    if (lead.text().endsWith(':') && heading(lead.previous())) lead = lead.previous();
+    return heading(lead) || lead.text().endsWith(':') ? BreakBefore(lead) : BreakBefore(table);
   }
 
   // Stretches the row above `row` to the foot of the page, as the layout
@@ -127,10 +121,12 @@ class Pages {
     return block.blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore;
   }
 
-  static void BreakBefore(const QTextBlock& block) {
+  static bool BreakBefore(const QTextBlock& block) {
+    if (Broken(block)) return false;
     QTextBlockFormat format;
     format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
     QTextCursor(block).mergeBlockFormat(format);
+    return true;
   }
 
   QTextDocument& document_;

@@ -4,20 +4,12 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <stdexcept>
-#include <string>
-
-#include "measurement.h"
 
 namespace balance3::help {
 namespace {
 
 QString Fixed(double value, int decimals) {
   return QString::number(value, 'f', decimals).replace('.', ',');
-}
-
-QString Typed(int plane, int run, Quantity quantity) {
-  return QString::fromStdU16String(
-      std::u16string(kDefaultTexts[FieldIndex({plane, run, quantity})]));
 }
 
 void AddExample(QHash<QString, QString>& values, const PageFacts& facts) {
@@ -29,11 +21,12 @@ void AddExample(QHash<QString, QString>& values, const PageFacts& facts) {
     values[QString("moved.s%1").arg(k + 1)] = AsShown(facts.plane2Moved[k]);
     for (int run = 0; run < kRuns; ++run) {
       values[QString("r%1.s%2").arg(run).arg(k + 1)] =
-          Typed(k, run, Quantity::Amplitude) + " at " + Typed(k, run, Quantity::Phase) + "°";
+          TypedReading(k, run, Quantity::Amplitude) + " at " +
+          TypedReading(k, run, Quantity::Phase) + "°";
     }
   }
   // Run0's phase at sensor 1 as an instrument that shows -180° to +180° gives it.
-  const double phase = Typed(0, 0, Quantity::Phase).toDouble();
+  const double phase = TypedReading(0, 0, Quantity::Phase).toDouble();
   values["r0.s1.phase"] = Fixed(phase, 0);
   values["r0.s1.signed"] = Fixed(phase > 180 ? phase - 360 : phase, 0);
   values["trial.grams"] = Fixed(facts.trialGrams, 0);

@@ -28,10 +28,8 @@ double Rounded(double value, int decimals) {
   return std::round(value * scale) / scale;
 }
 
-// A default reading as the worked example's table shows it.
-double Typed(int plane, int run, Quantity quantity) {
-  const std::u16string text(kDefaultTexts[FieldIndex({plane, run, quantity})]);
-  return QString::fromStdU16String(text).replace(',', '.').toDouble();
+double Typed(int sensor, int run, Quantity quantity) {
+  return TypedReading(sensor, run, quantity).replace(',', '.').toDouble();
 }
 
 // How far plane 2's trial weight moved each reading: Run2 minus Run0.
@@ -45,7 +43,7 @@ std::array<double, kPlanes> Plane2Moved() {
   return moved;
 }
 
-void SizeTrialWeight(PageFacts& facts) {
+void SizeForRotor(PageFacts& facts) {
   facts.rotor = kRotor;
   facts.omega = Rounded(AngularSpeed(kRotor.rpm), 1);
   facts.load = Rounded(BearingLoad(kRotor), 0);
@@ -77,8 +75,13 @@ PageFacts Facts() {
   facts.gramsAtFit = Rounded(AtRadius(facts.grams[0], kRotor.radiusMm, kFitRadius), 2);
   // The trial weight left on is 100 % at 0°: taking it off adds it at 180°.
   facts.leftOn = Combine(facts.example[2], {100.0, 180.0});
-  SizeTrialWeight(facts);
+  SizeForRotor(facts);
   return facts;
+}
+
+QString TypedReading(int sensor, int run, Quantity quantity) {
+  return QString::fromStdU16String(
+      std::u16string(kDefaultTexts[FieldIndex({sensor, run, quantity})]));
 }
 
 // The sizes fit the help window's page without a sideways scroll bar, and the

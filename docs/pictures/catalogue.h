@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QSize>
+#include <QString>
 #include <array>
 
 #include "balancing_practice.h"
@@ -48,6 +49,9 @@ struct PageFacts {
   std::array<Tolerance, 3> tolerances;
 };
 PageFacts Facts();
+
+// A reading of the worked example as the calculator's field shows it.
+QString TypedReading(int sensor, int run, Quantity quantity);
 
 struct Picture {
   const char* name;  // the file is name.png, and name@2x.png at twice the scale

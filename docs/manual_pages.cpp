@@ -36,8 +36,8 @@ class Pages {
     for (QTextBlock block = document_.begin(); block.isValid(); block = block.next()) {
       if (QTextTable* table = QTextCursor(block).currentTable()) {
         if (MoveCutRow(*table, block)) return true;
-      } else if (block.blockFormat().headingLevel() > 0 && Parted(block, block.next())) {
-        return BreakBefore(block);
+      } else if (Leads(block) && Parted(block, block.next())) {
+        return BreakBefore(WithHeading(block));
       }
     }
     return false;
@@ -46,13 +46,29 @@ class Pages {
  private:
   int Page(double y) const { return static_cast<int>(y / height_); }
 
-  // A heading stays with the first line of what follows it.
-  bool Parted(const QTextBlock& heading, const QTextBlock& next) const {
-    if (!next.isValid() || Broken(heading)) return false;
-    const QRectF rect = layout_.blockBoundingRect(next);
-    const QTextLayout* lines = next.layout();
-    const double first = lines->lineCount() > 0 ? lines->lineAt(0).height() : rect.height();
-    return Page(layout_.blockBoundingRect(heading).top()) != Page(rect.top() + first - 1);
+  // Where a block's first line starts, its first line ends and its last line
+  // ends: the layout moves a line that would cross a page's foot, not its
+  // block, down to the next page.
+  double LineTop(const QTextBlock& block, int line) const {
+    const double top = layout_.blockBoundingRect(block).top();
+    return block.layout()->lineCount() > 0 ? top + block.layout()->lineAt(line).y() : top;
+  }
+  double LineHeight(const QTextBlock& block, int line) const {
+    return block.layout()->lineCount() > 0 ? block.layout()->lineAt(line).height() : 0.0;
+  }
+  double FirstTop(const QTextBlock& block) const { return LineTop(block, 0); }
+  double FirstBottom(const QTextBlock& block) const {
+    return FirstTop(block) + LineHeight(block, 0);
+  }
+  double LastBottom(const QTextBlock& block) const {
+    const int last = std::max(0, block.layout()->lineCount() - 1);
+    return LineTop(block, last) + LineHeight(block, last);
+  }
+
+  // What leads stays with the first line of what follows it.
+  bool Parted(const QTextBlock& lead, const QTextBlock& next) const {
+    if (!next.isValid() || Broken(WithHeading(lead))) return false;
+    return Page(FirstTop(lead)) != Page(FirstBottom(next) - 1);
   }
 
   // The top and the bottom of a row's cells, spanned cells left out.
@@ -61,8 +77,8 @@ class Pages {
     for (int column = 0; column < table.columns(); ++column) {
       const QTextTableCell each = table.cellAt(row, column);
       if (each.row() != row) continue;  // spanned from a row above
-      top = std::min(top, layout_.blockBoundingRect(each.firstCursorPosition().block()).top());
-      bottom = std::max(bottom, layout_.blockBoundingRect(each.lastCursorPosition().block()).bottom());
+      top = std::min(top, FirstTop(each.firstCursorPosition().block()));
+      bottom = std::max(bottom, LastBottom(each.lastCursorPosition().block()));
     }
     return {top, bottom};
   }
@@ -79,15 +95,23 @@ class Pages {
     return row <= 1 ? MoveTable(table) : PushBelowFoot(table, row, top);
   }
 
-  // Moves the table to the next page with the heading or the line that
-  // introduces it, and that line's heading.
+  // A heading, or a line that introduces what follows it.
+  static bool Leads(const QTextBlock& block) {
+    return block.blockFormat().headingLevel() > 0 || block.text().endsWith(':');
+  }
+
+  // An introducing line goes with the heading right above it.
+  static QTextBlock WithHeading(const QTextBlock& block) {
+    const QTextBlock above = block.previous();
+    return block.blockFormat().headingLevel() == 0 && above.blockFormat().headingLevel() > 0
+               ? above
+               : block;
+  }
+
+  // Moves the table to the next page with what leads to it.
   bool MoveTable(QTextTable& table) {
-    const auto heading = [](const QTextBlock& block) {
-      return block.blockFormat().headingLevel() > 0;
-    };
-    QTextBlock lead = document_.findBlock(table.firstPosition() - 1);
-    if (lead.text().endsWith(':') && heading(lead.previous())) lead = lead.previous();
-    return heading(lead) || lead.text().endsWith(':') ? BreakBefore(lead) : BreakBefore(table);
+    const QTextBlock lead = document_.findBlock(table.firstPosition() - 1);
+    return Leads(lead) ? BreakBefore(WithHeading(lead)) : BreakBefore(table);
   }
 
   // Stretches the row above `row` to the foot of the page, as the layout

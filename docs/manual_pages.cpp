@@ -17,16 +17,18 @@ namespace balance3::help {
 namespace {
 
 constexpr double kMarginCm = 2.0;
-// Marks a cell's last block that already reaches down to the page's foot.
+// Marks a cell already stretched down to the page's foot.
 constexpr int kStretched = QTextFormat::UserProperty + 1;
 
 class Pages {
  public:
-  Pages(QTextDocument& document, double margin)
+  // `margin` in the writer's units, `scale` of them to a page pixel.
+  Pages(QTextDocument& document, double margin, double scale)
       : document_(document),
         layout_(*document.documentLayout()),
         height_(document.pageSize().height()),
-        margin_(margin) {}
+        margin_(margin),
+        scale_(scale) {}
 
   // Moves the first heading or row that a page's end parts from what
   // follows it; false when there is none.
@@ -83,12 +85,17 @@ class Pages {
     return {top, bottom};
   }
 
-  // Checks the row of the cell that `block` opens, if it opens one.
+  // Checks the row of the cell that `block` opens, if it opens one, with
+  // the rows that cell spans: a cell that spans rows is not cut either.
   bool MoveCutRow(QTextTable& table, const QTextBlock& block) {
     const QTextTableCell cell = table.cellAt(block.position());
     if (cell.firstCursorPosition().block() != block || cell.column() != 0) return false;
     const int row = cell.row();
-    const auto [top, bottom] = RowSpan(table, row);
+    const double top = RowSpan(table, row).first;
+    double bottom = top;
+    for (int spanned = row; spanned < row + cell.rowSpan(); ++spanned) {
+      bottom = std::max(bottom, RowSpan(table, spanned).second);
+    }
     // The heading row stays with the first row under it.
     if (row == 1 && Page(RowSpan(table, 0).first) != Page(bottom - 1)) return MoveTable(table);
     if (Page(top) == Page(bottom - 1)) return false;
@@ -119,15 +126,18 @@ class Pages {
   // starts below the foot goes to the next page whole.
   bool PushBelowFoot(QTextTable& table, int row, double top) {
     for (int column = 0; column < table.columns(); ++column) {
-      const QTextTableCell above = table.cellAt(row - 1, column);
+      QTextTableCell above = table.cellAt(row - 1, column);
       if (above.row() != row - 1 || above.rowSpan() != 1) continue;
-      const QTextBlock last = above.lastCursorPosition().block();
-      if (last.blockFormat().hasProperty(kStretched)) return false;  // taller than a page
+      QTextTableCellFormat format = above.format().toTableCellFormat();
+      if (format.hasProperty(kStretched)) return false;  // the row is taller than a page
+      // Paddings are in page pixels, as the table's own.
+      const double padding = format.hasProperty(QTextFormat::TableCellBottomPadding)
+                                 ? format.bottomPadding()
+                                 : table.format().cellPadding();
       const double foot = (Page(top) + 1) * height_ - margin_;
-      QTextBlockFormat format;
-      format.setBottomMargin(last.blockFormat().bottomMargin() + foot - top + 1);
+      format.setBottomPadding(padding + (foot - top) / scale_ + 1);
       format.setProperty(kStretched, true);
-      QTextCursor(last).mergeBlockFormat(format);
+      above.setFormat(format);
       return true;
     }
     return false;
@@ -157,6 +167,7 @@ class Pages {
   QAbstractTextDocumentLayout& layout_;
   double height_;
   double margin_;
+  double scale_;
 };
 
 }  // namespace
@@ -176,7 +187,7 @@ void PrintKeptTogether(QTextDocument& document, QPdfWriter& writer) {
 
   // Each move can only push what follows further down, so the cuts are
   // mended from the top, one at a time; a row taller than a page stays cut.
-  Pages pages(document, margin);
+  Pages pages(document, margin, dpi / 96.0);
   int moves = 0;
   while (pages.MoveFirstCut()) {
     if (++moves > 1000) throw std::runtime_error("the manual's pages do not settle");

@@ -7,11 +7,13 @@
 #include <QPdfWriter>
 #include <QRegularExpression>
 #include <QTextDocument>
+#include <QTextFrame>
 #include <QUrl>
 #include <cstdio>
 #include <exception>
 
 #include "catalogue.h"
+#include "manual_pages.h"
 #include "page_files.h"
 
 namespace {
@@ -29,14 +31,26 @@ QString Body(const QString& html) {
 }
 
 QString HelpChapter(const QString& page) {
-  // The help page's own title and contents line are for the screen.
+  // The help page's own title, its contents line and what it says of the
+  // help window itself are for the screen.
   QString help = Body(page);
-  help.remove(QRegularExpression("<h1>.*</h1>|<p><b>Contents:</b>.*?</p>",
-                                 QRegularExpression::DotMatchesEverythingOption));
+  help.remove(QRegularExpression(
+      "<h1>.*</h1>|<p><b>Contents:</b>.*?</p>|<p class=\"screen\">.*?</p>",
+      QRegularExpression::DotMatchesEverythingOption));
   // In the manual the help page is one chapter: its headings move down a level.
   help.replace("<h3", "<h4").replace("</h3>", "</h4>");
   help.replace("<h2", "<h3").replace("</h2>", "</h3>");
   return help;
+}
+
+// The HTML reader drops a table's bottom margin, and the heading after a
+// table then touches it.
+void SpaceBelowTables(QTextDocument& document) {
+  for (QTextFrame* table : document.rootFrame()->childFrames()) {
+    QTextFrameFormat format = table->frameFormat();
+    format.setBottomMargin(12);
+    table->setFrameFormat(format);
+  }
 }
 
 void AddPictures(QTextDocument& document) {
@@ -67,12 +81,12 @@ int main(int argc, char* argv[]) {
     writer.setCreator("balance3");
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                      QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
-    // print() adds margins of its own (2 cm) and the page numbers.
     QTextDocument document;
     AddPictures(document);
     document.setHtml(QString(manual).replace("<!--HELP-->",
                                              "<h2>2. Using the calculator</h2>" + help));
-    document.print(&writer);
+    SpaceBelowTables(document);
+    PrintKeptTogether(document, writer);
   } catch (const std::exception& error) {
     std::fprintf(stderr, "make_manual: %s\n", error.what());
     return 1;

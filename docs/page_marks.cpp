@@ -8,18 +8,69 @@
 namespace balance3::help {
 namespace {
 
-QHash<QString, QString> MarkValues(const PageFacts& facts) {
-  QHash<QString, QString> values;
+QString Fixed(double value, int decimals) {
+  return QString::number(value, 'f', decimals).replace('.', ',');
+}
+
+void AddExample(QHash<QString, QString>& values, const PageFacts& facts) {
   for (int k = 0; k < kPlanes; ++k) {
-    values[QString("plane%1.mass").arg(k + 1)] = AsShown(facts.example[k].mass);
-    values[QString("plane%1.angle").arg(k + 1)] = AsShown(facts.example[k].angle);
+    const QString plane = QString("plane%1.").arg(k + 1);
+    values[plane + "mass"] = AsShown(facts.example[k].mass);
+    values[plane + "angle"] = AsShown(facts.example[k].angle);
+    values[plane + "grams"] = AsShown(facts.grams[k]);
+    values[QString("moved.s%1").arg(k + 1)] = AsShown(facts.plane2Moved[k]);
+    for (int run = 0; run < kRuns; ++run) {
+      values[QString("r%1.s%2").arg(run).arg(k + 1)] =
+          TypedReading(k, run, Quantity::Amplitude) + " at " +
+          TypedReading(k, run, Quantity::Phase) + "°";
+    }
   }
+  // Run0's phase at sensor 1 as an instrument that shows -180° to +180° gives it.
+  const double phase = TypedReading(0, 0, Quantity::Phase).toDouble();
+  values["r0.s1.phase"] = Fixed(phase, 0);
+  values["r0.s1.signed"] = Fixed(phase > 180 ? phase - 360 : phase, 0);
+  values["trial.grams"] = Fixed(facts.trialGrams, 0);
+  values["fit.radius"] = Fixed(facts.fitRadius, 0);
+  values["fit.grams"] = AsShown(facts.gramsAtFit);
+  values["left.mass"] = AsShown(facts.leftOn.mass);
+  values["left.angle"] = AsShown(facts.leftOn.angle);
+}
+
+void AddSplit(QHash<QString, QString>& values, const PageFacts& facts) {
   values["holes"] = QString::number(360 / facts.holePitch);
   values["pitch"] = QString::number(facts.holePitch);
   values["hole1.angle"] = QString::number(facts.split.first.angle);
   values["hole1.mass"] = AsShown(facts.split.first.mass);
   values["hole2.angle"] = QString::number(facts.split.second.angle);
   values["hole2.mass"] = AsShown(facts.split.second.mass);
+}
+
+void AddRotor(QHash<QString, QString>& values, const PageFacts& facts) {
+  values["rotor.mass"] = Fixed(facts.rotor.massKg, 0);
+  values["rotor.rpm"] = Fixed(facts.rotor.rpm, 0);
+  values["rotor.radius"] = Fixed(facts.rotor.radiusMm, 0);
+  values["rotor.bearings"] = QString::number(facts.rotor.bearings);
+  values["rotor.omega"] = Fixed(facts.omega, 1);
+  values["rotor.load"] = Fixed(facts.load, 0);
+  for (std::size_t i = 0; i < facts.trial.size(); ++i) {
+    const QString trial = QString("trial%1.").arg(i + 1);
+    values[trial + "share"] = Fixed(facts.trial[i].share * 100, 0);
+    values[trial + "force"] = Fixed(facts.trial[i].force, 1);
+    values[trial + "grams"] = Fixed(facts.trial[i].grams, 1);
+  }
+  for (std::size_t i = 0; i < facts.tolerances.size(); ++i) {
+    const QString grade = QString("grade%1.").arg(i + 1);
+    values[grade + "g"] = QString::number(facts.tolerances[i].grade).replace('.', ',');
+    values[grade + "unbalance"] = Fixed(facts.tolerances[i].unbalance, 0);
+    values[grade + "grams"] = Fixed(facts.tolerances[i].grams, 1);
+  }
+}
+
+QHash<QString, QString> MarkValues(const PageFacts& facts) {
+  QHash<QString, QString> values;
+  AddExample(values, facts);
+  AddSplit(values, facts);
+  AddRotor(values, facts);
   return values;
 }
 
@@ -38,7 +89,7 @@ QString ReplaceEach(const QString& text, const QRegularExpression& pattern, Repl
 }
 
 QString FillMarks(const QString& page, const PageFacts& facts) {
-  static const QRegularExpression mark(R"(\{\{([a-z0-9.]+)\}\})");
+  static const QRegularExpression mark(R"(\{\{([^{}]*)\}\})");
   const QHash<QString, QString> values = MarkValues(facts);
   const QString filled = ReplaceEach(page, mark, [&](const QRegularExpressionMatch& match) {
     const auto value = values.constFind(match.captured(1));
@@ -47,7 +98,10 @@ QString FillMarks(const QString& page, const PageFacts& facts) {
     }
     return *value;
   });
-  if (filled.contains("{{")) throw std::runtime_error("a mark is misspelt: {{ without a name");
+  const qsizetype open = filled.indexOf("{{");
+  if (open >= 0) {
+    throw std::runtime_error("a mark without its }}: " + filled.mid(open, 40).toStdString());
+  }
   return filled;
 }
 

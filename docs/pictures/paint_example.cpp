@@ -49,12 +49,12 @@ void Grid(QPainter& p, int rings, int labelAngle) {
                                                : Qt::AlignRight;
     const int level = angle == 0 ? Qt::AlignBottom : angle == 180 ? Qt::AlignTop : Qt::AlignVCenter;
     Text(p, OnClock(kCentre, kRadius + 6, angle), side | level, QString("%1°").arg(angle), 12,
-         kRule);
+         kSteelDark);
   }
   for (int ring = 1; ring <= rings; ++ring) {
     Text(p, OnClock(kCentre, kRadius * ring / rings, labelAngle), Qt::AlignCenter,
          QString("<span style=\"background-color:white\">%1 %</span>").arg(ring * kRingStep),
-         11, kRule);
+         12, kInk);
   }
 }
 

@@ -15,6 +15,7 @@ constexpr double kGroundY = kShaftY + 110;
 constexpr double kDiscX[balance3::kPlanes] = {240, 330, 420};
 constexpr double kBearingX[2] = {145, 520};
 constexpr double kMarkX = 585;
+constexpr double kTurnX = 561;  // where the rotation arrow rings the shaft
 
 QLinearGradient Metal(double top, double bottom) {
   QLinearGradient metal(0, top, 0, bottom);
@@ -55,7 +56,49 @@ void Bearing(QPainter& p, double x) {
   p.drawPolygon(QPolygonF{{x - 14, kShaftY + 18}, {x + 14, kShaftY + 18},
                           {x + 26, kGroundY}, {x - 26, kGroundY}});
   p.drawRoundedRect(QRectF(x - 20, kShaftY - 20, 40, 40), 5, 5);
-  Text(p, {x, kShaftY - 26}, Qt::AlignHCenter | Qt::AlignBottom, "bearing", 13);
+  // Named on the side facing the middle, where the planes leave room.
+  const bool left = x < kDiscX[1];
+  Text(p, {x + (left ? 30 : -30), kGroundY - 4},
+       (left ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignBottom, "bearing", 13);
+}
+
+// A sensor with its tip at (x, tipY), pointing down at what it reads or up.
+void Sensor(QPainter& p, double x, double tipY, bool down) {
+  p.setPen(QPen(kInk, 1));
+  p.setBrush(kInk);
+  p.drawRect(QRectF(x - 2, down ? tipY - 6 : tipY, 4, 6));
+  p.setBrush(QColor(0x44, 0x44, 0x44));
+  p.drawRoundedRect(QRectF(x - 7, down ? tipY - 28 : tipY + 6, 14, 22), 2, 2);
+}
+
+// Sensors 1 and 3 on the bearing housings, where they usually go; sensor 2
+// a probe that reads the rotor at mid-span, where a flexible rotor bends most.
+void Sensors(QPainter& p) {
+  const double housingTop = kShaftY - 20;
+  const QString label("sensor %1<br>Vo%1, Fo%1");
+  Sensor(p, kBearingX[0], housingTop, true);
+  Text(p, {kBearingX[0] + 12, housingTop - 28}, Qt::AlignLeft | Qt::AlignTop, label.arg(1), 13,
+       PlaneColour(0));
+  Sensor(p, kBearingX[1], housingTop, true);
+  Text(p, {kBearingX[1] - 12, housingTop - 28}, Qt::AlignRight | Qt::AlignTop, label.arg(3), 13,
+       PlaneColour(2));
+  const double probeTip = kShaftY + 76;
+  Sensor(p, kDiscX[1], probeTip, false);
+  Text(p, {kDiscX[1] + 12, probeTip + 4}, Qt::AlignLeft | Qt::AlignTop, label.arg(2), 13,
+       PlaneColour(1));
+}
+
+// Plane 1 in Run1: its trial weight at the top of the rim, where the job's
+// angles start.
+void TrialWeight(QPainter& p) {
+  const double x = kDiscX[0];
+  TrialMark(p, {x, kShaftY}, 70);
+  Text(p, {x - 10, kShaftY - 62}, Qt::AlignRight | Qt::AlignVCenter, "trial weight, 0° mark", 13);
+}
+
+void Rotation(QPainter& p) {
+  ArcArrow(p, {kTurnX, kShaftY}, 14, 20, 300, kInk, 1.5);
+  Text(p, {kTurnX, kShaftY + 22}, Qt::AlignHCenter | Qt::AlignTop, "rotation", 13);
 }
 
 void Plane(QPainter& p, int plane) {
@@ -67,18 +110,8 @@ void Plane(QPainter& p, int plane) {
   face.setColorAt(1, QColor(0x98, 0x98, 0x98));
   p.setBrush(face);
   p.drawRoundedRect(QRectF(x - 8, kShaftY - 70, 16, 140), 4, 4);
-  Text(p, {x, kShaftY - 76}, Qt::AlignHCenter | Qt::AlignBottom,
+  Text(p, {x, kShaftY - 80}, Qt::AlignHCenter | Qt::AlignBottom,
        QString("<b>plane %1</b>").arg(plane + 1), 14, colour);
-
-  // The sensor under its plane, reading the vibration there.
-  const double top = kShaftY + 76;
-  p.setPen(QPen(kInk, 1));
-  p.setBrush(kInk);
-  p.drawRect(QRectF(x - 2, top, 4, 6));  // its tip
-  p.setBrush(QColor(0x44, 0x44, 0x44));
-  p.drawRoundedRect(QRectF(x - 7, top + 6, 14, 22), 2, 2);
-  Text(p, {x + 12, top + 4}, Qt::AlignLeft | Qt::AlignTop,
-       QString("sensor %1<br>Vo%1, Fo%1").arg(plane + 1), 13, colour);
 }
 
 // The once-per-revolution mark on the shaft and the tachometer that sees it.
@@ -111,6 +144,9 @@ void PaintSetup(QPainter& p, const PageFacts&) {
   Shaft(p);
   for (double x : kBearingX) Bearing(p, x);
   for (int plane = 0; plane < balance3::kPlanes; ++plane) Plane(p, plane);
+  Sensors(p);
+  TrialWeight(p);
+  Rotation(p);
   Reference(p);
 }
 

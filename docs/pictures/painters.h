@@ -4,8 +4,9 @@
 
 namespace balance3::help {
 
-// The rotor on its bearings with the three planes, their sensors, the
-// reference mark and the tachometer.
+// The rotor on its bearings with the three planes, plane 1's trial weight,
+// the sensors, the direction of rotation, the reference mark and the
+// tachometer.
 void PaintSetup(QPainter& p, const PageFacts& facts);
 // Plane 1 end-on, its correction angle counted both ways.
 void PaintAngle(QPainter& p, const PageFacts& facts);

@@ -1,6 +1,7 @@
 #include "weight_split.h"
 
 #include <cmath>
+#include <complex>
 
 #include "polar.h"
 
@@ -8,6 +9,10 @@ namespace balance3::help {
 
 namespace {
 double Sin(double degrees) { return std::sin(degrees * kDegreesToRadians); }
+
+std::complex<double> AsVector(const Correction& weight) {
+  return std::polar(weight.mass, weight.angle * static_cast<double>(kDegreesToRadians));
+}
 }  // namespace
 
 SplitWeight SplitBetweenHoles(const Correction& weight, int pitch) {
@@ -18,6 +23,12 @@ SplitWeight SplitBetweenHoles(const Correction& weight, int pitch) {
   const double span = Sin(pitch);
   return {{first, weight.mass * Sin(second - angle) / span},
           {second % 360, weight.mass * Sin(angle - first) / span}};
+}
+
+Correction Combine(const Correction& a, const Correction& b) {
+  const std::complex<double> sum = AsVector(a) + AsVector(b);
+  const double angle = std::arg(sum) * static_cast<double>(kRadiansToDegrees);
+  return {std::abs(sum), angle < 0 ? angle + 360.0 : angle};
 }
 
 }  // namespace balance3::help

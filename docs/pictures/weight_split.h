@@ -24,4 +24,10 @@ struct SplitWeight {
 // weight's angle.
 SplitWeight SplitBetweenHoles(const Correction& weight, int pitch);
 
+// The one weight with the same effect as `a` and `b` together, its angle
+// from 0 to below 360 degrees: the inverse of splitting, and the way an old
+// weight and a new one, or a weight and one to take off (turned 180
+// degrees), make one.
+Correction Combine(const Correction& a, const Correction& b);
+
 }  // namespace balance3::help

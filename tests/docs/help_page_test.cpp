@@ -1,13 +1,12 @@
 // The built help page: each picture was made at both scales and says what it
 // shows, the help window shows the one made for the screen's scale, and the
-// splitting table's numbers are what the formula gives.
+// numbers its formulas give are what working them by hand gives.
 #include <QFile>
 #include <QImageReader>
 #include <QRegularExpression>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextBrowser>
-#include <QtMath>
 
 #include "UnitAbout.h"
 
@@ -26,7 +25,21 @@ QSize PictureSize(const QString& file) {
   return QImageReader(QCoreApplication::applicationDirPath() + "/" + file).size();
 }
 
-double Sin(double degrees) { return qSin(qDegreesToRadians(degrees)); }
+// The `n`th match of `pattern` in `text`, or nothing.
+QString Nth(const QRegularExpression& pattern, const QString& text, int n, int group = 0) {
+  for (const QRegularExpressionMatch& match : pattern.globalMatch(text)) {
+    if (n-- == 0) return match.captured(group);
+  }
+  return {};
+}
+
+// The text of a cell of the table of class `name`, row 0 being its heading.
+QString Cell(const QString& name, int row, int column) {
+  const QRegularExpression table("<table[^>]*class=\"" + name + "\".*?</table>",
+                                 QRegularExpression::DotMatchesEverythingOption);
+  static const QRegularExpression rows("<tr>.*?</tr>"), cells("<t[dh]>(.*?)</t[dh]>");
+  return Nth(cells, Nth(rows, table.match(BuiltPage()).captured(), row), column, 1);
+}
 
 }  // namespace
 
@@ -69,22 +82,35 @@ class HelpPageTest : public QObject {
     QVERIFY(pictures > 0);
   }
 
-  void splittingTableFollowsTheFormula() {
-    static const QRegularExpression table(R"(<table[^>]*class="split".*?</table>)",
-                                          QRegularExpression::DotMatchesEverythingOption);
-    static const QRegularExpression row(R"(<tr><td>.*?</td><td>([^<]*)</td><td>([^<]*)</td></tr>)");
-    QList<double> angle, mass;
-    for (const QRegularExpressionMatch& cells : row.globalMatch(table.match(BuiltPage()).captured())) {
-      angle << cells.captured(1).replace(',', '.').toDouble();
-      mass << cells.captured(2).replace(',', '.').toDouble();
-    }
-    QCOMPARE(angle.size(), 3);  // the weight, then its part in each hole
-    const double t = angle[0], a1 = angle[1], a2 = angle[2];
-    QVERIFY(a1 < t && t < a2);
-    // Each printed number is rounded to a hundredth, and W and t carry theirs in.
-    const double w = mass[0], span = Sin(a2 - a1);
-    QVERIFY(qAbs(mass[1] - w * Sin(a2 - t) / span) < 0.02);
-    QVERIFY(qAbs(mass[2] - w * Sin(t - a1) / span) < 0.02);
+  void formulasGiveWhatHandWorkingGives_data() {
+    QTest::addColumn<QString>("table");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("expected");
+    // 46,47 % at 53,39° between holes at 30° and 60°: sin 30° = 0,5,
+    // sin 6,61° = 0,11511, sin 23,39° = 0,39699.
+    // W1 = 46,47 * 0,11511 / 0,5 = 10,698
+    QTest::newRow("split, hole before") << "split" << 2 << 2 << "10,70";
+    // W2 = 46,47 * 0,39699 / 0,5 = 36,896
+    QTest::newRow("split, hole after") << "split" << 3 << 2 << "36,90";
+    // 1200 kg on 2 bearings: 1200 * 9,81 / 2 = 5886 N, 10 % of it 588,6 N.
+    // w = 2980 * 2 pi / 60 = 312,065 rad/s; r w^2 = 0,3 * 97384,5 = 29215 N/kg.
+    // m = 588,6 / 29215 = 0,020147 kg
+    QTest::newRow("trial weight at 10 %") << "trial" << 2 << 2 << "20,1";
+    // G 2,5 for 1200 kg at 2980 rpm: 9549 * 2,5 * 1200 / 2980 = 9613,09 g mm
+    QTest::newRow("tolerance G 2,5") << "grades" << 2 << 2 << "9613";
+    // 132,42 % at 23,24° plus 100 % at 180°: cos 23,24° = 0,91886,
+    // sin 23,24° = 0,39458; x = 121,675 - 100 = 21,675, y = 52,251;
+    // sqrt(21,675^2 + 52,251^2) = 56,568 at atan(52,251 / 21,675) = 67,470°
+    QTest::newRow("combined, mass") << "combine" << 3 << 2 << "56,57";
+    QTest::newRow("combined, angle") << "combine" << 3 << 1 << "67,47";
+  }
+  void formulasGiveWhatHandWorkingGives() {
+    QFETCH(QString, table);
+    QFETCH(int, row);
+    QFETCH(int, column);
+    QFETCH(QString, expected);
+    QCOMPARE(Cell(table, row, column), expected);
   }
 };
 

@@ -37,10 +37,10 @@ class TForm1 : public QWidget {
   void showEvent(QShowEvent* event) override;
 
  private:
-  QWidget* CreateGroup(int band);
+  QWidget* CreateGroup(int band, QWidget* parent);
   void AddField(QWidget* group, balance3::FieldPlace place);
   void AddResultCell(QWidget* group, int plane, int row);
-  QWidget* CreateButtonRow();
+  QWidget* CreateButtonRow(QWidget* parent);
   void SetTabOrder();
 
   std::array<QLineEdit*, balance3::kFieldCount> fields_{};  // in reading order

@@ -2,10 +2,12 @@
 
 #include <QApplication>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
@@ -158,7 +160,10 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
   window->addWidget(scroller);
 
   SetTabOrder();
-  resize(content->minimumSize());
+  // A window larger than the screen would hide its own scroll bars.
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  const QSize designed = content->minimumSize();
+  resize(screen ? designed.boundedTo(screen->availableSize()) : designed);
   CenterOnScreen(this);
   Button1->setFocus();
   qApp->installEventFilter(this);

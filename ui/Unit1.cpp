@@ -150,14 +150,14 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
   // The bands have fixed heights and the controls fixed places: when the
   // window system gives the window less than that (a scaled desktop on a
   // small screen), the content scrolls instead of being cut off.
-  auto* scroller = new QScrollArea(this);
-  scroller->setFrameShape(QFrame::NoFrame);
-  scroller->setFocusPolicy(Qt::NoFocus);  // not a stop in the tab order
-  scroller->setWidgetResizable(true);     // the bands stretch with the window
-  scroller->setWidget(content);
+  scroller_ = new QScrollArea(this);
+  scroller_->setFrameShape(QFrame::NoFrame);
+  scroller_->setFocusPolicy(Qt::NoFocus);  // not a stop in the tab order
+  scroller_->setWidgetResizable(true);     // the bands stretch with the window
+  scroller_->setWidget(content);
   auto* window = new QVBoxLayout(this);
   window->setContentsMargins(0, 0, 0, 0);
-  window->addWidget(scroller);
+  window->addWidget(scroller_);
 
   SetTabOrder();
   // A window larger than the screen would hide its own scroll bars.
@@ -307,7 +307,19 @@ void TForm1::Button2Click() {
 
 void TForm1::Button3Click() { emit helpRequested(); }
 
+// The scroll area itself brings only a field's text cursor into view; the
+// user wants to see the whole field, and the whole button.
+void TForm1::ShowWhole(QWidget* control) {
+  if (!scroller_->widget()->isAncestorOf(control)) return;
+  const QPoint centre = control->mapTo(scroller_->widget(), control->rect().center());
+  scroller_->ensureVisible(centre.x(), centre.y(), control->width() / 2 + 8,
+                           control->height() / 2 + 8);
+}
+
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::FocusIn && watched->isWidgetType()) {
+    ShowWhole(static_cast<QWidget*>(watched));
+  }
   QKeyEvent* key = PreviewedKey(this, watched, event);
   if (!key) return QWidget::eventFilter(watched, event);
   if (key->type() == QEvent::KeyPress) {

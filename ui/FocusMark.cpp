@@ -40,7 +40,10 @@ bool FocusMark::eventFilter(QObject* watched, QEvent* event) {
 
 void FocusMark::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.setPen(QPen(palette().color(QPalette::WindowText), kPenWidth, Qt::DashLine));
+  // In the control's text colour: the theme's on a button, the fixed one on
+  // the strip.
+  const QColor ink = palette().color(parentWidget()->foregroundRole());
+  painter.setPen(QPen(ink, kPenWidth, Qt::DashLine));
   painter.drawRect(rect().adjusted(kInset, kInset, -kInset - 1, -kInset - 1));
 }
 

@@ -34,9 +34,12 @@ InfoStrip::InfoStrip(QWidget* parent) : QTextEdit(parent) {
   QFont font = Arial(21, true);
   font.setUnderline(true);
   setFont(font);
+  // The text is drawn on the viewport's base colour; the focus mark, on the
+  // strip itself, takes the window-text colour.
   QPalette colours = palette();
-  colours.setColor(QPalette::Base, QColor(0xCF, 0xEE, 0xFE));
-  colours.setColor(QPalette::Text, QColor(0x00, 0x00, 0xFF));
+  colours.setColor(QPalette::Base, palette::kInfoStrip.background);
+  colours.setColor(QPalette::Text, palette::kInfoStrip.text);
+  colours.setColor(QPalette::WindowText, palette::kInfoStrip.text);
   setPalette(colours);
   setHtml(
       "<p align=center style='margin:0'>&quot;Kelvaro OU&quot; - Portable field balancer.</p>"

@@ -17,10 +17,11 @@ QFont Arial(int pixelSize, bool bold) {
   return font;
 }
 
-void SetBackground(QWidget* widget, const QColor& colour) {
+void SetColours(QWidget* widget, const palette::Colours& colours) {
   widget->setAutoFillBackground(true);
   QPalette palette = widget->palette();
-  palette.setColor(QPalette::Window, colour);
+  palette.setColor(QPalette::Window, colours.background);
+  palette.setColor(QPalette::WindowText, colours.text);
   widget->setPalette(palette);
 }
 

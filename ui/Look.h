@@ -1,7 +1,8 @@
 #pragma once
 
-#include <QColor>
 #include <QFont>
+
+#include "Palette.h"
 
 class QWidget;
 
@@ -10,8 +11,9 @@ namespace balance3 {
 // The windows' fonts are Arial at character heights in pixels.
 QFont Arial(int pixelSize, bool bold = false);
 
-// Paints the widget's own background in `colour`.
-void SetBackground(QWidget* widget, const QColor& colour);
+// Paints the widget's own background and its text (and its children's, unless
+// they have their own) in the colours of one role.
+void SetColours(QWidget* widget, const palette::Colours& colours);
 
 // Places the window's frame in the middle of the primary screen's free area,
 // its top-left corner inside that area when the window is larger.

@@ -27,7 +27,7 @@ TNSOForm::TNSOForm(QWidget* parent)
   setWindowTitle("Warning !!!");
   setWindowIcon(PaintedIcon(PaintGear));
   setFont(Arial(11));
-  SetBackground(this, QColor(0xE1, 0xE1, 0xE1));
+  SetColours(this, palette::kWarning);
   resize(kClientSize);
 
   Label1 = new QLabel("Set correct coefficients!", this);
@@ -35,7 +35,7 @@ TNSOForm::TNSOForm(QWidget* parent)
   Label1->setAccessibleDescription("Warning message");
   Label1->setFont(Arial(15, true));
   Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-  SetBackground(Label1, QColor(0xE8, 0xE8, 0xE8));
+  SetColours(Label1, palette::kWarningMessage);
   Label1->setGeometry(0, 0, width(), kLabelHeight);
 
   auto* image = new PictureBox(PaintWarningSign, QSize(84, 66), this);

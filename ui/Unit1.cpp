@@ -2,10 +2,13 @@
 
 #include <QApplication>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 #include "FieldEdit.h"
@@ -24,24 +27,21 @@ namespace {
 
 constexpr int kClientWidth = 868;
 
-const QColor kSilver(0xC0, 0xC0, 0xC0);
-const QColor kRunGreen(0x83, 0xE0, 0x93);
-const QColor kCaptionYellow(0xFF, 0xFF, 0xA6);
-
 struct Band {
   const char* name;
   int height;
-  QColor colour;
+  const palette::Colours& colours;
+  const palette::Colours& tag;
   const char* caption;
   int run;  // -1 for the result group
 };
 
 const Band kBands[] = {
-    {"GroupBox1", 108, kRunGreen, "Run0 (initial)", 0},
-    {"GroupBox2", 107, kRunGreen, "Run1 (Trial weight in Plane1)", 1},
-    {"GroupBox3", 107, kRunGreen, "Run2 (Trial weight in Plane2)", 2},
-    {"GroupBox5", 108, kRunGreen, "Run3 (Trial weight in Plane3)", 3},
-    {"GroupBox4", 105, QColor(0xF7, 0xC2, 0x6A), "Result", -1},
+    {"GroupBox1", 108, palette::kRunBand, palette::kRunTag, "Run0 (initial)", 0},
+    {"GroupBox2", 107, palette::kRunBand, palette::kRunTag, "Run1 (Trial weight in Plane1)", 1},
+    {"GroupBox3", 107, palette::kRunBand, palette::kRunTag, "Run2 (Trial weight in Plane2)", 2},
+    {"GroupBox5", 108, palette::kRunBand, palette::kRunTag, "Run3 (Trial weight in Plane3)", 3},
+    {"GroupBox4", 105, palette::kResultBand, palette::kResultTag, "Result", -1},
 };
 
 // One column per plane, the same in every group.
@@ -103,19 +103,18 @@ std::u16string_view View(const QString& text) {
   return {QStringView(text).utf16(), static_cast<std::size_t>(text.size())};
 }
 
-QLabel* FixedLabel(const QString& text, QRect geometry, QFont font,
-                   const QColor& background, QWidget* parent) {
+QLabel* FixedLabel(const QString& text, QRect geometry, QFont font, QWidget* parent) {
   auto* label = new QLabel(text, parent);
   label->setFont(font);
-  SetBackground(label, background);
+  SetColours(label, palette::kCaption);
   label->setGeometry(geometry);
   return label;
 }
 
-void PlaneTag(int plane, const QColor& background, QWidget* parent) {
+void PlaneTag(int plane, const palette::Colours& colours, QWidget* parent) {
   auto* tag = new QLabel(QString("plane%1").arg(plane + 1), parent);
   tag->setFont(Arial(12));
-  SetBackground(tag, background);
+  SetColours(tag, colours);
   tag->adjustSize();
   tag->move(kColumns[plane].tagLeft, kTagTop);
   tag->setAccessibleName(QString("Plane %1").arg(plane + 1));
@@ -128,34 +127,50 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
   setWindowTitle("Balancing calculator for 3 planes of correction");
   setWindowIcon(PaintedIcon(PaintRisingSun));
   setFont(Arial(11));
-  SetBackground(this, kSilver);
+  SetColours(this, palette::kMainWindow);
 
-  auto* layout = new QVBoxLayout(this);
+  auto* content = new QWidget;
+  auto* layout = new QVBoxLayout(content);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
-  redt1 = new InfoStrip(this);
+  redt1 = new InfoStrip(content);
   redt1->setObjectName("redt1");
   layout->addWidget(redt1);
   for (int band = 0; band < int(std::size(kBands)); ++band) {
-    layout->addWidget(CreateGroup(band));
+    layout->addWidget(CreateGroup(band, content));
   }
-  layout->addWidget(CreateButtonRow());
+  layout->addWidget(CreateButtonRow(content));
   layout->addStretch();
+  content->setMinimumSize(kClientWidth, content->sizeHint().height());
+
+  // The bands have fixed heights and the controls fixed places: when the
+  // window system gives the window less than that (a scaled desktop on a
+  // small screen), the content scrolls instead of being cut off.
+  scroller_ = new QScrollArea(this);
+  scroller_->setFrameShape(QFrame::NoFrame);
+  scroller_->setFocusPolicy(Qt::NoFocus);  // not a stop in the tab order
+  scroller_->setWidgetResizable(true);     // the bands stretch with the window
+  scroller_->setWidget(content);
+  auto* window = new QVBoxLayout(this);
+  window->setContentsMargins(0, 0, 0, 0);
+  window->addWidget(scroller_);
 
   SetTabOrder();
-  setMinimumSize(kClientWidth, sizeHint().height());
-  resize(minimumSize());
+  // A window larger than the screen would hide its own scroll bars.
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  const QSize designed = content->minimumSize();
+  resize(screen ? designed.boundedTo(screen->availableSize()) : designed);
   CenterOnScreen(this);
   Button1->setFocus();
   qApp->installEventFilter(this);
 }
 
-QWidget* TForm1::CreateGroup(int index) {
+QWidget* TForm1::CreateGroup(int index, QWidget* parent) {
   const Band& band = kBands[index];
-  auto* group = new QGroupBox(band.caption, this);
+  auto* group = new QGroupBox(band.caption, parent);
   group->setObjectName(band.name);
   group->setFont(Arial(15, true));
-  SetBackground(group, band.colour);
+  SetColours(group, band.colours);
   group->setFixedHeight(band.height);
   for (int plane = 0; plane < kPlanes; ++plane) {
     for (int row = 0; row < 2; ++row) {
@@ -165,7 +180,7 @@ QWidget* TForm1::CreateGroup(int index) {
         AddField(group, {plane, band.run, static_cast<Quantity>(row)});
       }
     }
-    PlaneTag(plane, band.run < 0 ? QColor(0xED, 0xCB, 0x70) : QColor(0x00, 0xFF, 0x00), group);
+    PlaneTag(plane, band.tag, group);
   }
   return group;
 }
@@ -176,7 +191,7 @@ void TForm1::AddField(QWidget* group, FieldPlace place) {
   const QString caption = place.quantity == Quantity::Amplitude
                               ? QString("Vo%1, unit").arg(place.plane + 1)
                               : QString("Fo%1,degr.").arg(place.plane + 1);
-  QLabel* label = FixedLabel(caption, CaptionRect(column, row), Arial(20), kCaptionYellow, group);
+  QLabel* label = FixedLabel(caption, CaptionRect(column, row), Arial(20), group);
   label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   label->setAccessibleName(QString("Plane %1 %2").arg(place.plane + 1).arg(kFieldQuantity[row]));
 
@@ -199,12 +214,12 @@ void TForm1::AddResultCell(QWidget* group, int plane, int row) {
   const Column& column = kColumns[plane];
   const QString caption = row == 0 ? QString::fromUtf8(" М%1, %").arg(plane + 1)
                                    : QString(" F%1,degr.").arg(plane + 1);
-  FixedLabel(caption, CaptionRect(column, row), Arial(20, true), kCaptionYellow, group)
+  FixedLabel(caption, CaptionRect(column, row), Arial(20, true), group)
       ->setAccessibleName(QString("Plane %1 %2").arg(plane + 1).arg(kResultQuantity[row]));
 
   const QString what = QString("Result, plane %1, %2").arg(plane + 1).arg(kResultQuantity[row]);
   auto* value = new ResultLabel(what, Arial(20), group);
-  SetBackground(value, kRunGreen);
+  SetColours(value, palette::kResultValue);
   value->setGeometry(ValueRect(column, row));
   const int index = row * kPlanes + plane;
   value->setObjectName(kResultLabels[index]);
@@ -213,8 +228,8 @@ void TForm1::AddResultCell(QWidget* group, int plane, int row) {
   results_[index] = value;
 }
 
-QWidget* TForm1::CreateButtonRow() {
-  auto* row = new QWidget(this);
+QWidget* TForm1::CreateButtonRow(QWidget* parent) {
+  auto* row = new QWidget(parent);
   row->setFixedHeight(20 + 49 + 20);
   const struct {
     QPushButton** button;
@@ -290,7 +305,19 @@ void TForm1::Button2Click() {
 
 void TForm1::Button3Click() { emit helpRequested(); }
 
+// The scroll area itself brings only a field's text cursor into view; the
+// user wants to see the whole field, and the whole button.
+void TForm1::ShowWhole(QWidget* control) {
+  if (!scroller_->widget()->isAncestorOf(control)) return;
+  const QPoint centre = control->mapTo(scroller_->widget(), control->rect().center());
+  scroller_->ensureVisible(centre.x(), centre.y(), control->width() / 2 + 8,
+                           control->height() / 2 + 8);
+}
+
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::FocusIn && watched->isWidgetType()) {
+    ShowWhole(static_cast<QWidget*>(watched));
+  }
   QKeyEvent* key = PreviewedKey(this, watched, event);
   if (!key) return QWidget::eventFilter(watched, event);
   if (key->type() == QEvent::KeyPress) {

@@ -7,6 +7,7 @@
 
 class QLineEdit;
 class QPushButton;
+class QScrollArea;
 
 namespace balance3 {
 class ResultLabel;
@@ -37,14 +38,16 @@ class TForm1 : public QWidget {
   void showEvent(QShowEvent* event) override;
 
  private:
-  QWidget* CreateGroup(int band);
+  QWidget* CreateGroup(int band, QWidget* parent);
   void AddField(QWidget* group, balance3::FieldPlace place);
   void AddResultCell(QWidget* group, int plane, int row);
-  QWidget* CreateButtonRow();
+  QWidget* CreateButtonRow(QWidget* parent);
   void SetTabOrder();
+  void ShowWhole(QWidget* control);
 
   std::array<QLineEdit*, balance3::kFieldCount> fields_{};  // in reading order
   std::array<balance3::ResultLabel*, balance3::kResultCount> results_{};  // in writing order
+  QScrollArea* scroller_ = nullptr;
   QWidget* redt1 = nullptr;
   QPushButton* Button1 = nullptr;
   QPushButton* Button2 = nullptr;

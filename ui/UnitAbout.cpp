@@ -24,11 +24,10 @@ namespace {
 
 constexpr const char* kHelpPage = "vantrel.html";
 constexpr const char* kManual = "Kestrune_manual.pdf";
-const QColor kPanelColour(0xAB, 0xCC, 0xF3);
 
 QWidget* Panel(QWidget* parent, int height) {
   auto* panel = new QWidget(parent);
-  SetBackground(panel, kPanelColour);
+  SetColours(panel, palette::kButtonPanel);
   panel->setFixedHeight(height);
   return panel;
 }

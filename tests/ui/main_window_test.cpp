@@ -9,6 +9,28 @@
 
 using Texts = QList<QPair<QString, QString>>;  // field name, text
 
+// WCAG's contrast in `area`: of the colour found most there and the one farthest from it.
+double TextContrast(const QImage& image, QRect area) {
+  const auto linear = [](int v) { const double s = v / 255.0; return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4); };
+  const auto luminance = [&](QRgb c) { return 0.05 + 0.2126 * linear(qRed(c)) + 0.7152 * linear(qGreen(c)) + 0.0722 * linear(qBlue(c)); };
+  QHash<QRgb, int> count;
+  for (int y = area.top(); y <= area.bottom(); ++y)
+    for (int x = area.left(); x <= area.right(); ++x) ++count[image.pixel(x, y)];
+  const double back = luminance(std::max_element(count.keyValueBegin(), count.keyValueEnd(),
+      [](auto a, auto b) { return a.second < b.second; })->first);
+  double best = 1;
+  for (QRgb c : count.keys()) best = std::max({best, luminance(c) / back, back / luminance(c)});
+  return best;
+}
+
+// Where a control draws text, clear of frames, focus marks and the help page's pictures.
+QRect TextArea(QWidget* c) {
+  if (auto* label = qobject_cast<QLabel*>(c)) return label->text().isEmpty() ? QRect() : c->rect();
+  if (qobject_cast<QGroupBox*>(c)) return {0, 0, c->width(), c->fontMetrics().height()};
+  const bool text = qobject_cast<QLineEdit*>(c) || qobject_cast<QPushButton*>(c) || qobject_cast<QTextEdit*>(c);
+  return text ? c->rect().adjusted(8, 8, -8, -8) & QRect(0, 0, c->width(), 80) : QRect();
+}
+
 QString Spoken(QObject* control, QAccessible::Text what = QAccessible::Name) {
   return QAccessible::queryAccessibleInterface(control)->text(what);
 }
@@ -73,6 +95,23 @@ class MainWindowTest : public QObject {
     QCOMPARE(fieldNames.size(), 24);
     QCOMPARE(ui.field("EditV21")->accessibleName(), "Run 1, plane 2, amplitude");
     QCOMPARE(ui.field("EditF30")->accessibleName(), "Run 0, plane 3, phase in degrees");
+  }
+
+  // A dark desktop theme's palette, set before the windows are created.
+  void everyTextIsReadableUnderADarkTheme() {
+    ui.stop();
+    const QPalette light = QApplication::palette();
+    QApplication::setPalette(QPalette(QColor(0x30, 0x30, 0x30)));  // light text on dark
+    ui.start();
+    QStringList faint;
+    for (QWidget* window : {(QWidget*)&ui.form(), (QWidget*)&ui.warning(), (QWidget*)&ui.about()}) {
+      window->show();
+      for (QWidget* control : window->findChildren<QWidget*>())
+        if (const QRect area = TextArea(control); !area.isEmpty() && TextContrast(control->grab().toImage(), area) < 4.5)
+          faint << Spoken(control);
+    }
+    QApplication::setPalette(light);
+    QVERIFY2(faint.isEmpty(), qPrintable(faint.join(", ")));
   }
 
   void calculateRightAfterStartShowsTheExample() {

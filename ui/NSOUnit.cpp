@@ -1,7 +1,6 @@
 #include "NSOUnit.h"
 
 #include <QApplication>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -17,6 +16,13 @@ namespace {
 // Client area of a 318 x 160 window with the usual frame and title bar.
 constexpr QSize kClientSize(304, 122);
 constexpr int kLabelHeight = 17;
+
+constexpr KeyCommand<TNSOForm> kKeys[] = {
+    {Qt::Key_Escape, [](TNSOForm& form) { form.reject(); }},
+    {Qt::Key_Insert, [](TNSOForm& form) { form.reject(); }},
+    {Qt::Key_F10, [](TNSOForm& form) { form.reject(); }},
+    {Qt::Key_F1, [](TNSOForm& form) { emit form.helpRequested(); }},
+};
 
 }  // namespace
 
@@ -75,21 +81,5 @@ void TNSOForm::resizeEvent(QResizeEvent* event) {
 }
 
 bool TNSOForm::eventFilter(QObject* watched, QEvent* event) {
-  QKeyEvent* key = PreviewedKey(this, watched, event);
-  if (!key) return QDialog::eventFilter(watched, event);
-  if (key->type() == QEvent::KeyPress) {
-    switch (key->key()) {
-      case Qt::Key_Escape:
-      case Qt::Key_Insert:
-      case Qt::Key_F10:
-        reject();
-        return true;
-      case Qt::Key_F1:
-        emit helpRequested();
-        return true;
-      default:
-        break;
-    }
-  }
-  return HandleSharedKeys(watched, key);
+  return PreviewKeys(*this, watched, event, kKeys) || QDialog::eventFilter(watched, event);
 }

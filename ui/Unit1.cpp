@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QGroupBox>
 #include <QGuiApplication>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
@@ -92,6 +91,13 @@ constexpr struct {
 } kGroupTabOrder[] = {{0, Quantity::Amplitude}, {1, Quantity::Amplitude},
                       {0, Quantity::Phase},     {1, Quantity::Phase},
                       {2, Quantity::Amplitude}, {2, Quantity::Phase}};
+
+constexpr KeyCommand<TForm1> kKeys[] = {
+    {Qt::Key_F1, [](TForm1& form) { form.Button3Click(); }},
+    {Qt::Key_F8, [](TForm1& form) { form.Button2Click(); }},
+    {Qt::Key_F9, [](TForm1& form) { form.Button1Click(); }},
+    {Qt::Key_F10, [](TForm1& form) { form.close(); }},
+};
 
 const QString kNoData = QString::fromUtf8("н.д.");
 
@@ -318,25 +324,5 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::FocusIn && watched->isWidgetType()) {
     ShowWhole(static_cast<QWidget*>(watched));
   }
-  QKeyEvent* key = PreviewedKey(this, watched, event);
-  if (!key) return QWidget::eventFilter(watched, event);
-  if (key->type() == QEvent::KeyPress) {
-    switch (key->key()) {
-      case Qt::Key_F1:
-        Button3Click();
-        return true;
-      case Qt::Key_F8:
-        Button2Click();
-        return true;
-      case Qt::Key_F9:
-        Button1Click();
-        return true;
-      case Qt::Key_F10:
-        close();
-        return true;
-      default:
-        break;
-    }
-  }
-  return HandleSharedKeys(watched, key);
+  return PreviewKeys(*this, watched, event, kKeys) || QWidget::eventFilter(watched, event);
 }

@@ -6,7 +6,6 @@
 #include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QUrl>
@@ -43,6 +42,12 @@ QPushButton* PanelButton(const char* name, const char* caption, const char* acce
   FocusMark::Attach(button);
   return button;
 }
+
+constexpr KeyCommand<TFormAbout> kKeys[] = {
+    {Qt::Key_F1, [](TFormAbout& form) { form.Button1Click(); }},
+    {Qt::Key_F10, [](TFormAbout& form) { form.reject(); }},
+    {Qt::Key_Escape, nullptr},  // a dialog would close on Esc; this window does not
+};
 
 }  // namespace
 
@@ -131,21 +136,5 @@ void TFormAbout::Button1Click() {
 }
 
 bool TFormAbout::eventFilter(QObject* watched, QEvent* event) {
-  QKeyEvent* key = PreviewedKey(this, watched, event);
-  if (!key) return QDialog::eventFilter(watched, event);
-  if (key->type() == QEvent::KeyPress) {
-    switch (key->key()) {
-      case Qt::Key_F1:
-        Button1Click();
-        return true;
-      case Qt::Key_F10:
-        reject();
-        return true;
-      case Qt::Key_Escape:
-        return true;  // a dialog would close on Esc; this window does not
-      default:
-        break;
-    }
-  }
-  return HandleSharedKeys(watched, key);
+  return PreviewKeys(*this, watched, event, kKeys) || QDialog::eventFilter(watched, event);
 }

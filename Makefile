@@ -2,6 +2,9 @@
 #   make test SANITIZE=1   the same tests built with AddressSanitizer and
 #                          UndefinedBehaviorSanitizer, in build-asan/
 JOBS   ?= $(shell nproc)
+# CMake's makefiles call make within make: without this, every step says
+# which folder it enters and leaves.
+MAKEFLAGS += --no-print-directory
 DEPS   := bash scripts/install-deps.sh
 BUILD_TYPE := RelWithDebInfo
 

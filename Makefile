@@ -14,7 +14,9 @@ BUILD_TYPE := Debug
 SANITIZER_FLAGS := -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
 CONFIG_EXTRA := -DCMAKE_CXX_FLAGS="$(SANITIZER_FLAGS)" -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZER_FLAGS)"
 # The build runs its own tools (manual, icons), so these hold for it too.
-export ASAN_OPTIONS := detect_stack_use_after_return=1:strict_init_order=1
+# A leak's whole stack, through Qt's libraries too, so that a suppression
+# can name the function that made it.
+export ASAN_OPTIONS := detect_stack_use_after_return=1:strict_init_order=1:fast_unwind_on_malloc=0
 export UBSAN_OPTIONS := print_stacktrace=1
 endif
 BUILD  ?= build

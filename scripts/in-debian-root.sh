@@ -3,7 +3,8 @@
 # given release: `make test` from nothing, `make package`, the package
 # installed with apt and checked by lintian. Or runs COMMAND in the tree there.
 # The root is kept in ROOTS (default /var/cache/balance3-roots) and reused, so
-# only the first run pays for debootstrap; the tree is copied in anew each time.
+# only the first run pays for debootstrap. The tree is copied in anew each time;
+# the builds made there are kept, so a rerun builds only what changed.
 # usage (as root): in-debian-root.sh RELEASE [COMMAND...]
 set -euo pipefail
 release=${1:?usage: in-debian-root.sh RELEASE [COMMAND...]}
@@ -26,9 +27,9 @@ if [[ ! -e $root/.complete ]]; then
   mv "$root.new" "$root"
 fi
 
-# The tree as it is now, uncommitted changes included, without its builds.
-rm -rf "$root/root/balance3"
+# The tree as it is now, uncommitted changes included.
 mkdir -p "$root/root/balance3"
+find "$root/root/balance3" -mindepth 1 -maxdepth 1 ! -name 'build*' -exec rm -rf {} +
 tar -C "$src" --exclude=./.git --exclude='./build*' -c . | tar -C "$root/root/balance3" -x
 cp /etc/resolv.conf "$root/etc/resolv.conf"
 

@@ -48,8 +48,10 @@ bench:
 	build-bench/bin/ui_bench
 	python3 bench/startup.py build-bench/bin
 
+# Earlier packages go first, so that ./build/balance3_*.deb names one file.
 package: build
 	@$(DEPS) package
+	@rm -f $(BUILD)/balance3_*.deb
 	cd $(BUILD) && cpack
 
 # FUZZ_SECONDS in all, shared between the two targets.

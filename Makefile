@@ -14,9 +14,11 @@ BUILD_TYPE := Debug
 SANITIZER_FLAGS := -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
 CONFIG_EXTRA := -DCMAKE_CXX_FLAGS="$(SANITIZER_FLAGS)" -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZER_FLAGS)"
 # The build runs its own tools (manual, icons), so these hold for it too.
-# A leak's whole stack, through Qt's libraries too, so that a suppression
-# can name the function that made it.
-export ASAN_OPTIONS := detect_stack_use_after_return=1:strict_init_order=1:fast_unwind_on_malloc=0
+export ASAN_OPTIONS := detect_stack_use_after_return=1:strict_init_order=1
+# Qt 6.8 asks the desktop portal over D-Bus when a window system starts, and
+# with no session bus (as in CI) it keeps the unanswered call to the end: a
+# leak that is Qt's. Qt's own switch leaves that question out.
+export QT_NO_XDG_DESKTOP_PORTAL := 1
 export UBSAN_OPTIONS := print_stacktrace=1
 endif
 BUILD  ?= build

@@ -9,14 +9,17 @@ declare -A extra=(
   [test]="libgtest-dev desktop-file-utils appstream xvfb openbox xdotool x11-utils weston qt6-wayland dbus-daemon at-spi2-core python3-pyatspi"
   [bench]="libbenchmark-dev python3 xvfb"
   [package]="dpkg-dev file"
-  [fuzz]="clang libclang-rt-14-dev"
+  [fuzz]="clang libclang-rt-dev"
   [screenshot]="xvfb x11-utils xdotool openbox imagemagick poppler-utils"
+  [debian-root]="debootstrap"
 )
 
 goal=${1:-build}
 [[ -v "extra[$goal]" ]] || { echo "install-deps: unknown goal '$goal'" >&2; exit 2; }
 # shellcheck disable=SC2206
-wanted=("${build[@]}" ${extra[$goal]})
+wanted=(${extra[$goal]})
+# A Debian root builds in itself: the host needs nothing else for it.
+[[ $goal == debian-root ]] || wanted+=("${build[@]}")
 
 missing=()
 for pkg in "${wanted[@]}"; do

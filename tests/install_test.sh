@@ -22,6 +22,9 @@ done
   fail "bin/balance3 does not lead to the program"
 doc=$prefix/share/doc/balance3
 [[ -s $doc/Kestrune_manual.pdf ]] || fail "manual not in $doc"
+grep -q "^License: GPL-3+" "$doc/copyright" || fail "no licence in $doc/copyright"
+zgrep -q '^balance3 (' "$doc/changelog.gz" || fail "no changelog in $doc"
+zgrep -q '^\.TH BALANCE3 1' "$prefix/share/man/man1/balance3.1.gz" || fail "no manual page"
 
 desktop=$prefix/share/applications/$id.desktop
 grep -qx "Path=$doc" "$desktop" || fail "desktop entry does not start in the manual's folder"

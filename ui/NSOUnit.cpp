@@ -8,6 +8,7 @@
 #include "FocusMark.h"
 #include "KeyPreview.h"
 #include "Look.h"
+#include "Placement.h"
 #include "Pictures.h"
 
 using namespace balance3;

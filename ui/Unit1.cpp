@@ -13,6 +13,7 @@
 #include "InfoStrip.h"
 #include "KeyPreview.h"
 #include "Look.h"
+#include "Placement.h"
 #include "Pictures.h"
 #include "ResultLabel.h"
 

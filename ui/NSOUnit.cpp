@@ -8,6 +8,7 @@
 #include "FocusMark.h"
 #include "KeyPreview.h"
 #include "Look.h"
+#include "ModalRecall.h"
 #include "Placement.h"
 #include "Pictures.h"
 
@@ -67,7 +68,7 @@ void TNSOForm::ShowWarning(const QString& text) {
   resize(kClientSize);
   CenterOnScreen(this);
   Button1->setFocus();
-  exec();
+  ExecOver(this);
 }
 
 void TNSOForm::resizeEvent(QResizeEvent* event) {

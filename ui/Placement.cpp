@@ -1,5 +1,6 @@
 #include "Placement.h"
 
+#include <QAbstractNativeEventFilter>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
@@ -7,9 +8,18 @@
 #include <QWindow>
 #include <algorithm>
 
+#include "X11.h"
+
 namespace balance3 {
 
 namespace {
+
+// Qt on X11 reports no frame, or one with negative sides, for a window the
+// window manager has not framed yet.
+bool IsFrame(QMargins margins) {
+  return !margins.isNull() && margins.left() >= 0 && margins.top() >= 0 && margins.right() >= 0 &&
+         margins.bottom() >= 0;
+}
 
 // The frame the window manager will put around a window of ours. Before its
 // first mapping a native window has no frame yet, and a hidden dialog gets a
@@ -18,7 +28,7 @@ namespace {
 // window manager decorates them alike.
 QMargins ExpectedFrame() {
   for (const QWindow* other : QGuiApplication::topLevelWindows()) {
-    if (other->isVisible() && !other->frameMargins().isNull()) return other->frameMargins();
+    if (other->isVisible() && IsFrame(other->frameMargins())) return other->frameMargins();
   }
   return {};
 }
@@ -39,30 +49,60 @@ void Place(QWidget* window, QMargins margins) {
   window->setGeometry(frame.marginsRemoved(margins));
 }
 
-// Before the window manager has framed any window of ours the frame is
-// unknown, and the first window is placed as if it had none: it is placed
-// again when it is first exposed, framed by then.
-class PlaceAgainWhenFramed : public QObject {
+// A window is placed before the window manager has framed it, with the frame
+// of another window of ours or none at all. So it is placed again once its
+// own frame is known, if that differs: most window managers report the frame
+// by the first exposure, kwin about 200 ms later, and on X11 only the
+// window's _NET_FRAME_EXTENTS property says when. Watching ends when the
+// window is hidden: a window manager that never frames it leaves it as placed.
+class PlaceAgainWhenFramed : public QObject, public QAbstractNativeEventFilter {
  public:
-  explicit PlaceAgainWhenFramed(QWidget* window) : QObject(window), window_(window) {
+  PlaceAgainWhenFramed(QWidget* window, QMargins assumed)
+      : QObject(window), window_(window), assumed_(assumed) {
     window->installEventFilter(this);
+    if (xcb_connection_t* connection = X11Connection()) {
+      frameExtents_ = X11Atom(connection, "_NET_FRAME_EXTENTS");
+      qApp->installNativeEventFilter(this);
+    }
   }
 
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (watched == window_ && event->type() == QEvent::Show) {
       window_->windowHandle()->installEventFilter(this);
-    } else if (watched == window_->windowHandle() && event->type() == QEvent::Expose) {
-      window_->removeEventFilter(this);
-      watched->removeEventFilter(this);
+    } else if (watched == window_ && event->type() == QEvent::Hide) {
       deleteLater();
-      const QMargins frame = window_->windowHandle()->frameMargins();
-      if (!frame.isNull()) Place(window_, frame);
+    } else if (watched == window_->windowHandle() && event->type() == QEvent::Expose) {
+      PlaceIfFramed();
+    }
+    return false;
+  }
+
+  bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) override {
+    if (eventType != "xcb_generic_event_t") return false;
+    const auto* event = static_cast<const xcb_generic_event_t*>(message);
+    if ((event->response_type & ~0x80) != XCB_PROPERTY_NOTIFY) return false;
+    const auto* property = reinterpret_cast<const xcb_property_notify_event_t*>(event);
+    if (property->atom == frameExtents_ && window_->windowHandle() &&
+        property->window == xcb_window_t(window_->windowHandle()->winId())) {
+      // Qt reads the new frame when it handles the event, after this filter.
+      QMetaObject::invokeMethod(this, &PlaceAgainWhenFramed::PlaceIfFramed, Qt::QueuedConnection);
     }
     return false;
   }
 
  private:
+  void PlaceIfFramed() {
+    const QMargins frame = window_->windowHandle()->frameMargins();
+    if (!IsFrame(frame)) return;
+    if (frame != assumed_) Place(window_, frame);
+    window_->windowHandle()->removeEventFilter(this);
+    window_->removeEventFilter(this);
+    deleteLater();
+  }
+
   QWidget* window_;
+  QMargins assumed_;
+  xcb_atom_t frameExtents_ = XCB_ATOM_NONE;
 };
 
 }  // namespace
@@ -70,7 +110,7 @@ class PlaceAgainWhenFramed : public QObject {
 void CenterOnScreen(QWidget* window) {
   const QMargins frame = ExpectedFrame();
   Place(window, frame);
-  if (frame.isNull()) new PlaceAgainWhenFramed(window);
+  new PlaceAgainWhenFramed(window, frame);
 }
 
 }  // namespace balance3

@@ -16,6 +16,7 @@
 #include "HelpBrowser.h"
 #include "KeyPreview.h"
 #include "Look.h"
+#include "ModalRecall.h"
 #include "Pictures.h"
 
 using namespace balance3;
@@ -120,7 +121,7 @@ void TFormAbout::Help() {
   // native window, which Qt would put one frame's width off the old place:
   // the client area goes back where it was, or where the user moved it.
   if (lastPlace_.isValid()) setGeometry(lastPlace_);
-  exec();
+  ExecOver(this);
   lastPlace_ = geometry();
 }
 

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QAbstractNativeEventFilter>
+#include <cstdint>
+#include <set>
+#include <xcb/xcb.h>
 
 class QDialog;
 
@@ -18,11 +21,18 @@ void ExecOver(QDialog* modal);
 // Minimised, it leaves the windows beneath it deaf, with nothing in sight to
 // close: Qt drops their input without a trace. So a click, a key or a close
 // request on any of our windows brings the minimised modal window back,
-// restored and in front. Only the X11 platform hands these blocked inputs to
-// the application; elsewhere this filter sees nothing to do.
+// restored and in front; so does another window of ours coming back from
+// minimised, as from the taskbar, where a window manager (metacity) restores
+// it alone. Only the X11 platform hands these to the application; elsewhere
+// this filter sees nothing to do.
 class ModalRecall : public QAbstractNativeEventFilter {
  public:
   bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
+
+ private:
+  bool RestoredFromMinimised(const xcb_generic_event_t* event);
+
+  std::set<uint32_t> minimised_;  // X windows
 };
 
 }  // namespace balance3

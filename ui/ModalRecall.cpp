@@ -24,7 +24,6 @@ struct XIds {
   uint8_t xinputOpcode = 0;
   xcb_atom_t protocols = XCB_ATOM_NONE;
   xcb_atom_t deleteWindow = XCB_ATOM_NONE;
-  xcb_atom_t wmState = XCB_ATOM_NONE;
 };
 
 XIds AskServer() {
@@ -39,27 +38,12 @@ XIds AskServer() {
   if (xinput && xinput->present) ids.xinputOpcode = xinput->major_opcode;
   ids.protocols = X11Atom(connection, "WM_PROTOCOLS");
   ids.deleteWindow = X11Atom(connection, "WM_DELETE_WINDOW");
-  ids.wmState = X11Atom(connection, "WM_STATE");
   return ids;
 }
 
 const XIds& Ids() {
   static const XIds ids = AskServer();
   return ids;
-}
-
-// The window's ICCCM state as the window manager last wrote it: whether it
-// is minimised (iconic).
-bool IsIconic(xcb_window_t window) {
-  xcb_connection_t* connection = X11Connection();
-  const std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> reply(
-      xcb_get_property_reply(
-          connection, xcb_get_property(connection, false, window, Ids().wmState, Ids().wmState, 0, 1),
-          nullptr),
-      &std::free);
-  constexpr uint32_t kIconicState = 3;
-  return reply && reply->value_len == 1 &&
-         *static_cast<const uint32_t*>(xcb_get_property_value(reply.get())) == kIconicState;
 }
 
 // A press of a key, a mouse button or a finger, or the frame's close button.
@@ -84,12 +68,6 @@ bool IsUserRequest(const xcb_generic_event_t* event) {
     default:
       return false;
   }
-}
-
-// The active modal window if it is minimised; else null.
-QWidget* MinimisedModal() {
-  QWidget* modal = QApplication::activeModalWidget();
-  return modal && modal->isMinimized() ? modal : nullptr;
 }
 
 void Recall(QWidget* modal) {
@@ -130,31 +108,35 @@ void ExecOver(QDialog* modal) {
   if (opener && opener->isVisible()) opener->windowHandle()->requestActivate();
 }
 
+namespace {
+
+// A window of ours mapped while the modal window is minimised: one restored
+// from minimised, as from the taskbar, where a window manager (metacity)
+// restores it without the modal window.
+bool IsRestored(const xcb_generic_event_t* event, const QWidget* modal) {
+  if ((event->response_type & ~0x80) != XCB_MAP_NOTIFY) return false;
+  const auto* map = reinterpret_cast<const xcb_map_notify_event_t*>(event);
+  return map->window != xcb_window_t(modal->winId());
+}
+
+}  // namespace
+
 bool ModalRecall::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) {
   if (eventType != "xcb_generic_event_t") return false;
   const auto* event = static_cast<const xcb_generic_event_t*>(message);
-  if (RestoredFromMinimised(event)) {
-    if (QWidget* modal = MinimisedModal()) Recall(modal);
-    return false;
+  QWidget* modal = QApplication::activeModalWidget();
+  if (!modal || !modal->isMinimized()) return false;
+  if (IsRestored(event, modal)) {
+    // Once Qt has seen the event: its time then counts as the user's latest,
+    // so a window manager that prevents focus stealing does not refuse the
+    // activation.
+    QMetaObject::invokeMethod(modal, [modal] { Recall(modal); }, Qt::QueuedConnection);
+  } else if (IsUserRequest(event)) {
+    // A minimised window receives no input of its own, so this input is for
+    // a window beneath it.
+    Recall(modal);
   }
-  QWidget* modal = MinimisedModal();
-  // A minimised window receives no input of its own, so this input is for
-  // a window beneath it.
-  if (modal && IsUserRequest(event)) Recall(modal);
-  return false;  // Qt goes on to drop it, as for any input to a blocked window
-}
-
-// Which windows of ours are minimised is followed all the time, since the
-// modal window may be shown over a window that is minimised already.
-bool ModalRecall::RestoredFromMinimised(const xcb_generic_event_t* event) {
-  if ((event->response_type & ~0x80) != XCB_PROPERTY_NOTIFY) return false;
-  const auto* property = reinterpret_cast<const xcb_property_notify_event_t*>(event);
-  if (property->atom != Ids().wmState) return false;
-  if (IsIconic(property->window)) {
-    minimised_.insert(property->window);
-    return false;
-  }
-  return minimised_.erase(property->window) > 0;
+  return false;  // Qt goes on to drop blocked input, as for any blocked window
 }
 
 }  // namespace balance3

@@ -1,9 +1,6 @@
 #pragma once
 
 #include <QAbstractNativeEventFilter>
-#include <cstdint>
-#include <set>
-#include <xcb/xcb.h>
 
 class QDialog;
 
@@ -28,11 +25,6 @@ void ExecOver(QDialog* modal);
 class ModalRecall : public QAbstractNativeEventFilter {
  public:
   bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
-
- private:
-  bool RestoredFromMinimised(const xcb_generic_event_t* event);
-
-  std::set<uint32_t> minimised_;  // X windows
 };
 
 }  // namespace balance3

@@ -113,4 +113,11 @@ void CenterOnScreen(QWidget* window) {
   new PlaceAgainWhenFramed(window, frame);
 }
 
+void FitOnScreen(QWidget* window) {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (!screen) return;
+  const QSize room = screen->availableGeometry().size().shrunkBy(ExpectedFrame());
+  window->resize(window->size().boundedTo(room));
+}
+
 }  // namespace balance3

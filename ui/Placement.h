@@ -8,4 +8,8 @@ namespace balance3 {
 // its top-left corner inside that area when the window is larger.
 void CenterOnScreen(QWidget* window);
 
+// Shrinks the window, where it is larger, so that it fits the primary
+// screen's free area with its frame. Its place is left alone.
+void FitOnScreen(QWidget* window);
+
 }  // namespace balance3

@@ -18,6 +18,7 @@
 #include "Look.h"
 #include "ModalRecall.h"
 #include "Pictures.h"
+#include "Placement.h"
 
 using namespace balance3;
 
@@ -121,6 +122,8 @@ void TFormAbout::Help() {
   // native window, which Qt would put one frame's width off the old place:
   // the client area goes back where it was, or where the user moved it.
   if (lastPlace_.isValid()) setGeometry(lastPlace_);
+  // A small or scaled screen may have less room than the designed size.
+  FitOnScreen(this);
   ExecOver(this);
   lastPlace_ = geometry();
 }

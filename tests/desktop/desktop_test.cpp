@@ -219,11 +219,13 @@ class DesktopTest : public QObject {
               Retrying([&] { return warning().isMinimized() && !ViewOf(warning()).viewable; },
                        [this] { Minimise(warning()); }),
               [&] {
-                if (!fromTaskbar && !ViewOf(form()).viewable) {
-                  QSKIP("the main window was minimised with the warning");
+                if (fromTaskbar) {
+                  Minimise(form());
+                } else if (ViewOf(form()).viewable) {
+                  XDo(At(MainWindowBackground()) + QStringList{"click", "1"});
+                } else {  // minimised with the warning: only the taskbar reaches it
+                  XDo({"windowactivate", QString::number(form().winId())});
                 }
-                if (fromTaskbar) Minimise(form());
-                if (!fromTaskbar) XDo(At(MainWindowBackground()) + QStringList{"click", "1"});
               });
     if (fromTaskbar) {
       script.then("the main window minimised", [this] { return !ViewOf(form()).viewable; },

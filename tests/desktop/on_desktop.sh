@@ -1,8 +1,6 @@
 #!/usr/bin/env bash
 # Runs a program on a virtual X screen of the given size under a real window
-# manager (openbox or metacity), on a free display, and ends both when it is
-# done.
-# usage: on_desktop.sh WINDOW-MANAGER WIDTHxHEIGHT PROGRAM [ARGS...]
+# manager, on a free display, and ends both when it is done.
 set -euo pipefail
 usage="usage: on_desktop.sh openbox|metacity WIDTHxHEIGHT PROGRAM [ARGS...]"
 wm=${1:?$usage}

@@ -27,7 +27,9 @@ struct AppWindows {
     QObject::connect(&formAbout, &TFormAbout::warningRequested, &nsoForm, &TNSOForm::ShowWarning);
     // Window managers keep a window above the one it is transient for. A
     // parent widget would do the same but lets Qt place the help window,
-    // whose first place is the window system's choice.
+    // whose first place is the window system's choice. Each showing makes a
+    // modal window transient for the window that asked for it; until then,
+    // and when no window of ours is active, for the main window.
     form1.winId();
     for (QWidget* modal : {static_cast<QWidget*>(&formAbout), static_cast<QWidget*>(&nsoForm)}) {
       modal->winId();

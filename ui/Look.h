@@ -15,8 +15,4 @@ QFont Arial(int pixelSize, bool bold = false);
 // they have their own) in the colours of one role.
 void SetColours(QWidget* widget, const palette::Colours& colours);
 
-// Places the window's frame in the middle of the primary screen's free area,
-// its top-left corner inside that area when the window is larger.
-void CenterOnScreen(QWidget* window);
-
 }  // namespace balance3

@@ -1,11 +1,14 @@
 #include "ModalRecall.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QGuiApplication>
+#include <QPointer>
 #include <QWidget>
-#include <cstring>
+#include <QWindow>
 #include <memory>
-#include <xcb/xcb.h>
+
+#include "X11.h"
 
 namespace balance3 {
 
@@ -23,18 +26,9 @@ struct XIds {
   xcb_atom_t deleteWindow = XCB_ATOM_NONE;
 };
 
-xcb_atom_t Atom(xcb_connection_t* connection, const char* name) {
-  const std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> reply(
-      xcb_intern_atom_reply(connection,
-                            xcb_intern_atom(connection, true, std::strlen(name), name), nullptr),
-      &std::free);
-  return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-}
-
 XIds AskServer() {
   XIds ids;
-  auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
-  xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+  xcb_connection_t* connection = X11Connection();
   if (!connection) return ids;
   const char name[] = "XInputExtension";
   const std::unique_ptr<xcb_query_extension_reply_t, decltype(&std::free)> xinput(
@@ -42,14 +36,19 @@ XIds AskServer() {
                                 xcb_query_extension(connection, sizeof name - 1, name), nullptr),
       &std::free);
   if (xinput && xinput->present) ids.xinputOpcode = xinput->major_opcode;
-  ids.protocols = Atom(connection, "WM_PROTOCOLS");
-  ids.deleteWindow = Atom(connection, "WM_DELETE_WINDOW");
+  ids.protocols = X11Atom(connection, "WM_PROTOCOLS");
+  ids.deleteWindow = X11Atom(connection, "WM_DELETE_WINDOW");
+  return ids;
+}
+
+const XIds& Ids() {
+  static const XIds ids = AskServer();
   return ids;
 }
 
 // A press of a key, a mouse button or a finger, or the frame's close button.
 bool IsUserRequest(const xcb_generic_event_t* event) {
-  static const XIds ids = AskServer();
+  const XIds& ids = Ids();
   switch (event->response_type & ~0x80) {
     case XCB_KEY_PRESS:
     case XCB_BUTTON_PRESS:
@@ -71,19 +70,73 @@ bool IsUserRequest(const xcb_generic_event_t* event) {
   }
 }
 
+void Recall(QWidget* modal) {
+  modal->setWindowState((modal->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+  modal->raise();
+  modal->activateWindow();
+}
+
+// Qt's X11 backend writes WM_TRANSIENT_FOR only on dialog-type windows, and
+// takes it off any other window at each showing; so it is written here, once
+// the window is shown. Window managers follow a change of it on a mapped
+// window.
+void MarkTransientOnX11(const QWindow* window) {
+  xcb_connection_t* connection = X11Connection();
+  const QWindow* parent = window->transientParent();
+  if (!connection || !parent) return;
+  const auto parentId = xcb_window_t(parent->winId());
+  xcb_change_property(connection, XCB_PROP_MODE_REPLACE, xcb_window_t(window->winId()),
+                      XCB_ATOM_WM_TRANSIENT_FOR, XCB_ATOM_WINDOW, 32, 1, &parentId);
+}
+
+}  // namespace
+
+void ExecOver(QDialog* modal) {
+  QWidget* asker = QApplication::activeModalWidget();
+  if (!asker) asker = QApplication::activeWindow();
+  const QPointer<QWidget> opener = asker;
+  if (asker) {
+    modal->winId();
+    modal->windowHandle()->setTransientParent(asker->windowHandle());
+  }
+  // Modal from its showing on, as exec() would make it: exec() then finds it
+  // shown and only runs the loop.
+  modal->setWindowModality(Qt::ApplicationModal);
+  modal->show();
+  MarkTransientOnX11(modal->windowHandle());
+  modal->exec();
+  if (opener && opener->isVisible()) opener->windowHandle()->requestActivate();
+}
+
+namespace {
+
+// A window of ours mapped while the modal window is minimised: one restored
+// from minimised, as from the taskbar, where a window manager (metacity)
+// restores it without the modal window.
+bool IsRestored(const xcb_generic_event_t* event, const QWidget* modal) {
+  if ((event->response_type & ~0x80) != XCB_MAP_NOTIFY) return false;
+  const auto* map = reinterpret_cast<const xcb_map_notify_event_t*>(event);
+  return map->window != xcb_window_t(modal->winId());
+}
+
 }  // namespace
 
 bool ModalRecall::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) {
   if (eventType != "xcb_generic_event_t") return false;
+  const auto* event = static_cast<const xcb_generic_event_t*>(message);
   QWidget* modal = QApplication::activeModalWidget();
   if (!modal || !modal->isMinimized()) return false;
-  // A minimised window receives no input of its own, so this input is for
-  // a window beneath it.
-  if (!IsUserRequest(static_cast<const xcb_generic_event_t*>(message))) return false;
-  modal->setWindowState((modal->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
-  modal->raise();
-  modal->activateWindow();
-  return false;  // Qt goes on to drop it, as for any input to a blocked window
+  if (IsRestored(event, modal)) {
+    // Once Qt has seen the event: its time then counts as the user's latest,
+    // so a window manager that prevents focus stealing does not refuse the
+    // activation.
+    QMetaObject::invokeMethod(modal, [modal] { Recall(modal); }, Qt::QueuedConnection);
+  } else if (IsUserRequest(event)) {
+    // A minimised window receives no input of its own, so this input is for
+    // a window beneath it.
+    Recall(modal);
+  }
+  return false;  // Qt goes on to drop blocked input, as for any blocked window
 }
 
 }  // namespace balance3

@@ -7,6 +7,8 @@
 #include "FocusMark.h"
 #include "KeyPreview.h"
 #include "Look.h"
+#include "ModalRecall.h"
+#include "Placement.h"
 #include "Pictures.h"
 
 using namespace balance3;
@@ -72,7 +74,7 @@ void TNSOForm::ShowWarning(const QString& text) {
   resize(kClientSize);
   CenterOnScreen(this);
   Button1->setFocus();
-  exec();
+  ExecOver(this);
 }
 
 void TNSOForm::resizeEvent(QResizeEvent* event) {

@@ -15,6 +15,7 @@
 #include "InfoStrip.h"
 #include "KeyPreview.h"
 #include "Look.h"
+#include "Placement.h"
 #include "Pictures.h"
 #include "ResultLabel.h"
 #include "format.h"

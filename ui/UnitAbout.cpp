@@ -15,7 +15,9 @@
 #include "HelpBrowser.h"
 #include "KeyPreview.h"
 #include "Look.h"
+#include "ModalRecall.h"
 #include "Pictures.h"
+#include "Placement.h"
 
 using namespace balance3;
 
@@ -124,7 +126,9 @@ void TFormAbout::Help() {
   // native window, which Qt would put one frame's width off the old place:
   // the client area goes back where it was, or where the user moved it.
   if (lastPlace_.isValid()) setGeometry(lastPlace_);
-  exec();
+  // A small or scaled screen may have less room than the designed size.
+  FitOnScreen(this);
+  ExecOver(this);
   lastPlace_ = geometry();
 }
 

@@ -57,6 +57,11 @@ XView ViewOf(const QWidget& window) {
     // left, right, top, bottom
     view.frame = view.client.adjusted(-int(e[0]), -int(e[2]), int(e[1]), int(e[3]));
   }
+  const auto transient = Own(xcb_get_property_reply(
+      c, xcb_get_property(c, false, id, XCB_ATOM_WM_TRANSIENT_FOR, XCB_ATOM_WINDOW, 0, 1), nullptr));
+  if (transient && transient->value_len == 1) {
+    view.transientFor = *static_cast<const xcb_window_t*>(xcb_get_property_value(transient.get()));
+  }
   return view;
 }
 

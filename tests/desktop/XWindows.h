@@ -11,6 +11,7 @@ struct XView {
   bool focused = false;   // has the X input focus, so takes the keys
   QRect client;           // in screen pixels
   QRect frame;            // the client and the window manager's frame around it; null if none yet
+  WId transientFor = 0;   // the window it is kept above
 };
 
 XView ViewOf(const QWidget& window);

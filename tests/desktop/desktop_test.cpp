@@ -49,7 +49,8 @@ QStringList At(QPoint point) {
 
 }  // namespace
 
-// The real windows on a real X server under openbox, driven by real input.
+// The real windows on a real X server under a real window manager, driven
+// by real input.
 class DesktopTest : public QObject {
   Q_OBJECT
 
@@ -114,7 +115,8 @@ class DesktopTest : public QObject {
   void warningIsCentredAtEveryShowing() {
     Script script;
     const auto shown = [this] { return Ready(warning()); };
-    const auto hidden = [this] { return !warning().isVisible(); };
+    // Closed, and the keys back in the main window.
+    const auto hidden = [this] { return !warning().isVisible() && Ready(form()); };
     script.then("the main window", [] { return true; }, [] { XDo({"key", "F8", "F9"}); })
         .then("the first warning", shown,
               [this] {
@@ -122,8 +124,11 @@ class DesktopTest : public QObject {
                 XDo({"key", "F1"});
               })
         .then("help over the warning", [this] { return Ready(help()); },
-              [] { XDo({"key", "F10"}); })
-        .then("the warning again", shown,
+              [this] {
+                QCOMPARE(ViewOf(help()).transientFor, warning().winId());
+                XDo({"key", "F10"});
+              })
+        .then("the keys back in the warning", shown,
               [this] {
                 CheckCentred(warning(), "after help");
                 XDo({"key", "Escape"});
@@ -134,8 +139,11 @@ class DesktopTest : public QObject {
                 CheckCentred(warning(), "second showing");
                 XDo(At(TitleBar(warning())) + QStringList{"click", "--repeat", "2", "1"});
               })
-        .then("the warning maximised",
-              [this] { return ViewOf(warning()).frame.width() == ScreenSize().width(); },
+        // metacity honours the missing maximise button; openbox does not.
+        .then("the warning maximised, or left as it is",
+              [this, polls = 0]() mutable {
+                return ViewOf(warning()).frame.width() == ScreenSize().width() || ++polls > 50;
+              },
               [] { XDo({"key", "Escape"}); })
         .then("the maximised warning closed", hidden, [] { XDo({"key", "F9"}); })
         .then("the warning after a maximised one", shown,
@@ -153,7 +161,7 @@ class DesktopTest : public QObject {
     Script script;
     QPoint first, moved;
     const auto shown = [this] { return Ready(help()); };
-    const auto hidden = [this] { return !help().isVisible(); };
+    const auto hidden = [this] { return !help().isVisible() && Ready(form()); };
     const auto closeAndReopen = [&](const char* what) {
       script.then(what, shown, [&, what] {
         QVERIFY2(ViewOf(help()).frame.topLeft() == moved, qPrintable(Where(what, ViewOf(help()))));
@@ -194,35 +202,36 @@ class DesktopTest : public QObject {
   }
 
   // Minimising a modal window must not leave the program deaf. openbox
-  // minimises a transient window with the window it is transient for; other
-  // window managers minimise the dialog alone, as openbox does with a window
-  // transient for no window in particular.
+  // minimises a transient window with the window it is transient for, and
+  // restores them together; metacity minimises and restores each alone.
   void minimisedWarningComesBack_data() {
-    QTest::addColumn<bool>("alone");
-    QTest::newRow("with the main window, which is activated") << false;
-    QTest::newRow("alone, and the main window is clicked") << true;
+    QTest::addColumn<bool>("fromTaskbar");
+    QTest::newRow("the main window restored from the taskbar") << true;
+    QTest::newRow("the main window clicked") << false;
   }
   void minimisedWarningComesBack() {
-    QFETCH(bool, alone);
-    if (alone) warning().windowHandle()->setTransientParent(nullptr);
+    QFETCH(bool, fromTaskbar);
     Script script;
     script.then("the main window", [] { return true; }, [] { XDo({"key", "F8", "F9"}); })
         .then("the warning", [this] { return Ready(warning()); },
               [this] { Minimise(warning()); })
-        .then(alone ? "the warning minimised alone" : "the warning minimised with the main window",
-              Retrying(
-                  [&] {
-                    return warning().isMinimized() && !ViewOf(warning()).viewable &&
-                           ViewOf(form()).viewable == alone;
-                  },
-                  [this] { Minimise(warning()); }),
+        .then("the warning minimised",
+              Retrying([&] { return warning().isMinimized() && !ViewOf(warning()).viewable; },
+                       [this] { Minimise(warning()); }),
               [&] {
-                if (alone) {
+                if (fromTaskbar) {
+                  Minimise(form());
+                } else if (ViewOf(form()).viewable) {
                   XDo(At(MainWindowBackground()) + QStringList{"click", "1"});
-                } else {
-                  XDo({"windowactivate", QString::number(form().windowHandle()->winId())});
+                } else {  // minimised with the warning: only the taskbar reaches it
+                  XDo({"windowactivate", QString::number(form().winId())});
                 }
-              })
+              });
+    if (fromTaskbar) {
+      script.then("the main window minimised", [this] { return !ViewOf(form()).viewable; },
+                  [this] { XDo({"windowactivate", QString::number(form().winId())}); });
+    }
+    script
         .then("the warning back", [this] { return Ready(warning()) && !warning().isMinimized(); },
               [this] {
                 CheckCentred(warning(), "back from minimised");
@@ -239,6 +248,7 @@ class DesktopTest : public QObject {
   void resultTooWideShowsWhole() {
     // Run1 typed as Run0 but for Fo1: a mass of eight digits.
     XDo(At(Centre("EditV11")) + QStringList{"click", "1"});
+    QTRY_VERIFY(form().findChild<QLineEdit*>("EditV11")->hasFocus());  // metacity may take a while
     for (const char* text : {"7,2", "13,5", "238,0001", "296", "3,5"}) {
       XDo({"type", text});
       XDo({"key", "Tab"});

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Runs a program on a virtual X screen of the given size under a real window
-# manager (openbox), on a free display, and ends both when it is done.
-# usage: on_desktop.sh WIDTHxHEIGHT PROGRAM [ARGS...]
+# manager, on a free display, and ends both when it is done.
 set -euo pipefail
-size=${1:?usage: on_desktop.sh WIDTHxHEIGHT PROGRAM [ARGS...]}
-shift
+usage="usage: on_desktop.sh openbox|metacity WIDTHxHEIGHT PROGRAM [ARGS...]"
+wm=${1:?$usage}
+size=${2:?$usage}
+shift 2
 
 scratch=$(mktemp -d)
 pids=()
@@ -35,14 +36,20 @@ pids+=($!)
 wait_for "Xvfb" "$scratch/xvfb.log" test -s "$scratch/display"
 export DISPLAY=:$(<"$scratch/display")
 
-# Its own settings, less the animation of minimising and restoring, so a
-# restored window stands still when it is seen.
-sed 's|<animateIconify>yes</animateIconify>|<animateIconify>no</animateIconify>|' \
-  /etc/xdg/openbox/rc.xml >"$scratch/rc.xml"
-openbox --sm-disable --config-file "$scratch/rc.xml" >"$scratch/openbox.log" 2>&1 &
+case $wm in
+  # Its own settings, less the animation of minimising and restoring, so a
+  # restored window stands still when it is seen.
+  openbox)
+    sed 's|<animateIconify>yes</animateIconify>|<animateIconify>no</animateIconify>|' \
+      /etc/xdg/openbox/rc.xml >"$scratch/rc.xml"
+    openbox --sm-disable --config-file "$scratch/rc.xml" >"$scratch/wm.log" 2>&1 &
+    ;;
+  metacity) metacity >"$scratch/wm.log" 2>&1 & ;;
+  *) echo "$usage" >&2; exit 2 ;;
+esac
 pids+=($!)
 # The window manager is in charge once it has announced itself on the root.
-wait_for "openbox" "$scratch/openbox.log" \
+wait_for "$wm" "$scratch/wm.log" \
   sh -c "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'"
 
 QT_QPA_PLATFORM=xcb "$@"

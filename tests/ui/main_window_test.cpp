@@ -185,22 +185,28 @@ class MainWindowTest : public QObject {
   void resultsShowWholeInTheirLabels_data() {
     QTest::addColumn<Texts>("texts");
     QTest::addColumn<int>("shrunk");
-    QTest::newRow("the example fits") << Texts{} << 0;
+    QTest::addColumn<int>("width");  // the labels' width after F9; 0 as designed
+    const Texts eighteenDigits{{"EditV11", "7,2"}, {"EditF11", "238,00000000000003"},
+                               {"EditV20", "13500"}, {"EditV21", "13500"}, {"EditF21", "296"},
+                               {"EditV30", "3500"}, {"EditV31", "3500"}, {"EditF31", "128"}};
+    QTest::newRow("the example fits") << Texts{} << 0 << 0;
     QTest::newRow("eight digits before the separator")
         << Texts{{"EditV11", "7,2"}, {"EditF11", "238,0001"}, {"EditV21", "13,5"},
                  {"EditF21", "296"}, {"EditV31", "3,5"}, {"EditF31", "128"}}
-        << 1;
-    QTest::newRow("eighteen digits")
-        << Texts{{"EditV11", "7,2"}, {"EditF11", "238,00000000000003"}, {"EditV20", "13500"},
-                 {"EditV21", "13500"}, {"EditF21", "296"}, {"EditV30", "3500"},
-                 {"EditV31", "3500"}, {"EditF31", "128"}}
-        << 1;
+        << 1 << 0;
+    QTest::newRow("eighteen digits") << eighteenDigits << 1 << 0;
+    QTest::newRow("eighteen digits, labels widened") << eighteenDigits << 0 << 400;
+    QTest::newRow("the example, labels narrowed") << Texts{} << 6 << 30;
   }
   void resultsShowWholeInTheirLabels() {
     QFETCH(Texts, texts);
     QFETCH(int, shrunk);
+    QFETCH(int, width);
     type(texts);
     QTest::keyClick(&ui.form(), Qt::Key_F9);
+    for (QLabel* label : ui.resultLabels()) {
+      if (width) label->resize(width, label->height());
+    }
     int withTip = 0;
     for (const QLabel* label : ui.resultLabels()) {
       const QString name = label->objectName();

@@ -207,11 +207,9 @@ class MainWindowTest : public QObject {
     QFETCH(int, width);
     type(texts);
     QTest::keyClick(&ui.form(), Qt::Key_F9);
+    int withTip = 0;
     for (QLabel* label : ui.resultLabels()) {
       if (width) label->resize(width, label->height());
-    }
-    int withTip = 0;
-    for (const QLabel* label : ui.resultLabels()) {
       const QString name = label->objectName();
       QVERIFY2(QFontMetrics(label->font()).horizontalAdvance(label->text()) <=
                    label->contentsRect().width(),

@@ -5,7 +5,7 @@
 #include <QPainter>
 #include <cstdio>
 
-#include "Pictures.h"
+#include "Symbols.h"
 
 int main(int argc, char* argv[]) {
   QGuiApplication app(argc, argv);

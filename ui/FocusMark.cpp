@@ -12,9 +12,9 @@ constexpr int kPenWidth = 2;
 
 void FocusMark::Attach(QWidget* control) { new FocusMark(control); }
 
-FocusMark::FocusMark(QWidget* control) : QWidget(control) {
-  setAttribute(Qt::WA_TransparentForMouseEvents);
-  setFocusPolicy(Qt::NoFocus);
+// Placed by hand inside the control: given the control with setWidget(), the
+// frame would sit around it, under it, shown whenever the control is.
+FocusMark::FocusMark(QWidget* control) : QFocusFrame(control) {
   setGeometry(control->rect());
   setVisible(control->hasFocus());
   control->installEventFilter(this);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include <QFocusFrame>
 
 namespace balance3 {
 
@@ -8,7 +8,9 @@ namespace balance3 {
 // keyboard focus. The style draws no focus on a button until a key has moved
 // the focus, so none at start, and none ever on the frameless strip;
 // keyboard users must see where they are. Unfocused controls look as before.
-class FocusMark : public QWidget {
+// A focus frame, so that assistive technology does not list it among the
+// control's children.
+class FocusMark : public QFocusFrame {
   Q_OBJECT
 
  public:

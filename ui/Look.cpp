@@ -5,13 +5,6 @@
 
 namespace balance3 {
 
-QFont Arial(int pixelSize, bool bold) {
-  QFont font("Arial");
-  font.setPixelSize(pixelSize);
-  font.setBold(bold);
-  return font;
-}
-
 void SetColours(QWidget* widget, const palette::Colours& colours) {
   widget->setAutoFillBackground(true);
   QPalette palette = widget->palette();

@@ -1,5 +1,6 @@
 #include "ResultLabel.h"
 
+#include <QFontInfo>
 #include <QFontMetrics>
 
 namespace balance3 {
@@ -10,21 +11,29 @@ ResultLabel::ResultLabel(const QString& what, const QFont& designed, QWidget* pa
 }
 
 void ResultLabel::showResult(const QString& text) {
-  fit(text);
   setText(text);
+  fit();
   // Setting the name also sends the name-change event by which a screen
   // reader hears of the new value.
   setAccessibleName(QString("%1: %2").arg(what_, text));
 }
 
-void ResultLabel::fit(const QString& text) {
+void ResultLabel::resizeEvent(QResizeEvent* event) {
+  QLabel::resizeEvent(event);
+  fit();
+}
+
+void ResultLabel::fit() {
   const int room = contentsRect().width() - 2 * margin();
   QFont font = designed_;
-  while (font.pixelSize() > 1 && QFontMetrics(font).horizontalAdvance(text) > room) {
-    font.setPixelSize(font.pixelSize() - 1);
+  // Smaller sizes are counted in pixels, whatever unit the designed font
+  // has, so that a point-sized font shrinks in the same steps.
+  for (int size = QFontInfo(designed_).pixelSize();
+       size > 1 && QFontMetrics(font).horizontalAdvance(text()) > room;) {
+    font.setPixelSize(--size);
   }
   setFont(font);
-  setToolTip(font.pixelSize() < designed_.pixelSize() ? text : QString());
+  setToolTip(font == designed_ ? QString() : text());
 }
 
 }  // namespace balance3

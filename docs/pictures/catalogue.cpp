@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 
+#include "Palette.h"
 #include "painters.h"
 
 namespace balance3::help {
@@ -96,7 +97,7 @@ const std::array<Picture, 4> kPictures = {{
 QImage Render(const Picture& picture, const PageFacts& facts, double scale) {
   QImage image((QSizeF(picture.size) * scale).toSize(), QImage::Format_RGB32);
   image.setDevicePixelRatio(scale);
-  image.fill(Qt::white);
+  image.fill(palette::kHelpPage.background);  // the page they sit on
   QPainter p(&image);
   p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
   picture.paint(p, facts);

@@ -7,7 +7,7 @@
 #include <QTextDocument>
 #include <QtMath>
 
-#include "Look.h"
+#include "Fonts.h"
 
 namespace balance3::help::draw {
 
@@ -31,7 +31,7 @@ void Head(QPainter& p, const QPointF& tip, QPointF direction, const QColor& colo
 
 QColor PlaneColour(int plane) {
   // The page's heading blue, the warning sign's red, the icon's green.
-  static const QColor colours[] = {kHeading, QColor(0xC0, 0x00, 0x00), QColor(0x1C, 0x70, 0x24)};
+  static const QColor colours[] = {palette::kPageHeading, palette::kSignRed, palette::kGroundGreen};
   return colours[plane];
 }
 
@@ -108,10 +108,10 @@ void ArcArrow(QPainter& p, const QPointF& centre, double radius, double from, do
 
 void Disc(QPainter& p, const QPointF& centre, double radius) {
   QRadialGradient metal(centre - QPointF(radius, radius) * 0.35, radius * 1.5);
-  metal.setColorAt(0, QColor(0xEE, 0xEE, 0xEE));
-  metal.setColorAt(1, kSteel);
+  metal.setColorAt(0, palette::kSteelShine);
+  metal.setColorAt(1, palette::kSteel);
   p.save();
-  p.setPen(QPen(kSteelDark, 1.5));
+  p.setPen(QPen(palette::kSteelShade, 1.5));
   p.setBrush(metal);
   p.drawEllipse(centre, radius, radius);
   p.setBrush(QColor(0x90, 0x90, 0x90));
@@ -121,8 +121,8 @@ void Disc(QPainter& p, const QPointF& centre, double radius) {
 
 void TrialMark(QPainter& p, const QPointF& centre, double radius) {
   p.save();
-  p.setPen(QPen(kInk, 1));
-  p.setBrush(kTrial);
+  p.setPen(QPen(palette::kPageText, 1));
+  p.setBrush(palette::kResultBand.background);
   p.drawRect(QRectF(centre.x() - 4, centre.y() - radius - 5, 8, 12));
   p.restore();
 }

@@ -1,22 +1,15 @@
 #pragma once
 
-#include <QColor>
 #include <QPointF>
 #include <QString>
 
+#include "Palette.h"
+
 class QPainter;
 
-// What the help page's pictures have in common: the program's colours, its
-// font, and the few shapes that several pictures draw.
+// What the help page's pictures have in common besides the palette: the
+// planes' colours, the text, and the few shapes that several pictures draw.
 namespace balance3::help::draw {
-
-inline const QColor kInk(0x1A, 0x1A, 0x1A);      // the page's text
-inline const QColor kHeading(0x0B, 0x3D, 0x91);  // the page's headings
-inline const QColor kPanel(0xAB, 0xCC, 0xF3);    // the windows' button panels
-inline const QColor kRule(0x7A, 0x8C, 0xA6);     // the page's table borders
-inline const QColor kTrial(0xF7, 0xC2, 0x6A);    // the result band
-inline const QColor kSteel(0xB8, 0xB8, 0xB8);    // the gear icon's metal
-inline const QColor kSteelDark(0x60, 0x60, 0x60);
 
 // Plane 1, 2 or 3 (zero-based) in the same colour in every picture.
 QColor PlaneColour(int plane);
@@ -29,12 +22,12 @@ QPointF OnClock(const QPointF& centre, double radius, double degrees);
 // box that `alignment` names (AlignLeft | AlignVCenter: the middle of its
 // left edge). HTML so that labels can carry subscripts and bold words.
 void Text(QPainter& p, const QPointF& at, int alignment, const QString& html,
-          int pixels, const QColor& colour = kInk);
+          int pixels, const QColor& colour = palette::kPageText);
 
 // `html` beside the middle of the line from `from` to `to`, `gap` pixels away
 // on its left (seen from `from`) or, with a negative gap, on its right.
 void TextBeside(QPainter& p, const QPointF& from, const QPointF& to, double gap,
-                const QString& html, int pixels, const QColor& colour = kInk);
+                const QString& html, int pixels, const QColor& colour = palette::kPageText);
 
 // A straight arrow with a filled head at `to`.
 void Arrow(QPainter& p, const QPointF& from, const QPointF& to, const QColor& colour,

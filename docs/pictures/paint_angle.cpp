@@ -22,7 +22,7 @@ struct Convention {
 void Half(QPainter& p, double left, const Convention& convention, const Correction& weight) {
   const QPointF centre(left + 160, 172);
   Text(p, {centre.x(), 8}, Qt::AlignHCenter | Qt::AlignTop,
-       QString("<b>%1</b>").arg(convention.title), 15, kHeading);
+       QString("<b>%1</b>").arg(convention.title), 15, palette::kPageHeading);
   Text(p, {centre.x(), 30}, Qt::AlignHCenter | Qt::AlignTop, convention.counting, 13);
 
   Disc(p, centre, kRadius);
@@ -31,7 +31,7 @@ void Half(QPainter& p, double left, const Convention& convention, const Correcti
        "0°: trial weight", 13);
 
   // The rotation, the same in both halves; only the counting differs.
-  ArcArrow(p, centre, kRadius + 16, 200, 50, kInk, 2);
+  ArcArrow(p, centre, kRadius + 16, 200, 50, palette::kPageText, 2);
   Text(p, OnClock(centre, kRadius + 24, 225), Qt::AlignRight | Qt::AlignVCenter,
        "rotation", 13);
 
@@ -57,7 +57,7 @@ void PaintAngle(QPainter& p, const PageFacts& facts) {
   const Convention lead{"Phase-lead instrument", "count the angle against the rotation", -1};
   Half(p, 0, lag, facts.example[0]);
   Half(p, 320, lead, facts.example[0]);
-  p.setPen(QPen(kRule, 1));
+  p.setPen(QPen(palette::kPageRule, 1));
   p.drawLine(QPointF(320, 10), QPointF(320, 266));
 }
 

@@ -37,30 +37,32 @@ int RingLabelAngle(const Corrections& example) {
 void Grid(QPainter& p, int rings, int labelAngle) {
   p.setBrush(Qt::NoBrush);
   for (int ring = 1; ring <= rings; ++ring) {
-    p.setPen(QPen(ring == rings ? kRule : kPanel, ring == rings ? 1.5 : 1));
+    const bool rim = ring == rings;
+    p.setPen(QPen(rim ? palette::kPageRule : palette::kButtonPanel.background, rim ? 1.5 : 1));
     const double r = kRadius * ring / rings;
     p.drawEllipse(kCentre, r, r);
   }
   for (int angle = 0; angle < 360; angle += 30) {
-    p.setPen(QPen(kPanel, 1));
+    p.setPen(QPen(palette::kButtonPanel.background, 1));
     p.drawLine(kCentre, OnClock(kCentre, kRadius, angle));
     const int side = angle == 0 || angle == 180 ? Qt::AlignHCenter
                      : angle < 180             ? Qt::AlignLeft
                                                : Qt::AlignRight;
     const int level = angle == 0 ? Qt::AlignBottom : angle == 180 ? Qt::AlignTop : Qt::AlignVCenter;
     Text(p, OnClock(kCentre, kRadius + 6, angle), side | level, QString("%1°").arg(angle), 12,
-         kSteelDark);
+         palette::kSteelShade);
   }
   for (int ring = 1; ring <= rings; ++ring) {
     Text(p, OnClock(kCentre, kRadius * ring / rings, labelAngle), Qt::AlignCenter,
          QString("<span style=\"background-color:white\">%1 %</span>").arg(ring * kRingStep),
-         12, kInk);
+         12, palette::kPageText);
   }
 }
 
 void Legend(QPainter& p, const Corrections& example) {
   const double x = 392;
-  Text(p, {x, 40}, Qt::AlignLeft | Qt::AlignTop, "<b>Correction weights</b>", 15, kHeading);
+  Text(p, {x, 40}, Qt::AlignLeft | Qt::AlignTop, "<b>Correction weights</b>", 15,
+       palette::kPageHeading);
   for (int plane = 0; plane < balance3::kPlanes; ++plane) {
     const double y = 86 + plane * 46;
     const QColor colour = PlaneColour(plane);
@@ -86,7 +88,7 @@ void PaintExample(QPainter& p, const PageFacts& facts) {
   const int rings = std::max(1, static_cast<int>(std::ceil(largest / kRingStep)));
   Grid(p, rings, RingLabelAngle(facts.example));
 
-  ArcArrow(p, kCentre, kRadius + 30, 300, 40, kInk, 2);
+  ArcArrow(p, kCentre, kRadius + 30, 300, 40, palette::kPageText, 2);
   Text(p, OnClock(kCentre, kRadius + 36, 312), Qt::AlignRight | Qt::AlignBottom, "rotation", 13);
 
   const double unit = kRadius / (rings * kRingStep);
@@ -98,7 +100,7 @@ void PaintExample(QPainter& p, const PageFacts& facts) {
     TextBeside(p, kCentre, tip, -9, QString("<b>%1</b>").arg(plane + 1), 14, PlaneColour(plane));
   }
   p.setPen(Qt::NoPen);
-  p.setBrush(kInk);
+  p.setBrush(palette::kPageText);
   p.drawEllipse(kCentre, 3, 3);
   Legend(p, facts.example);
 }

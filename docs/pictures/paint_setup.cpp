@@ -19,9 +19,9 @@ constexpr double kTurnX = 561;  // where the rotation arrow rings the shaft
 
 QLinearGradient Metal(double top, double bottom) {
   QLinearGradient metal(0, top, 0, bottom);
-  metal.setColorAt(0, kSteelDark);
-  metal.setColorAt(0.35, QColor(0xEE, 0xEE, 0xEE));
-  metal.setColorAt(1, kSteelDark);
+  metal.setColorAt(0, palette::kSteelShade);
+  metal.setColorAt(0.35, palette::kSteelShine);
+  metal.setColorAt(1, palette::kSteelShade);
   return metal;
 }
 
@@ -29,29 +29,29 @@ void Ground(QPainter& p) {
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(0xE4, 0xE9, 0xF0));
   p.drawRect(QRectF(16, kGroundY, 608, 12));
-  p.setPen(QPen(kRule, 1.5));
+  p.setPen(QPen(palette::kPageRule, 1.5));
   p.drawLine(QPointF(16, kGroundY), QPointF(624, kGroundY));
 }
 
 void Drive(QPainter& p) {
-  p.setPen(QPen(kHeading, 1.5));
-  p.setBrush(kPanel);
+  p.setPen(QPen(palette::kPageHeading, 1.5));
+  p.setBrush(palette::kButtonPanel.background);
   p.drawRect(QRectF(38, kShaftY + 42, 44, kGroundY - kShaftY - 42));  // its foot
   p.drawRoundedRect(QRectF(24, kShaftY - 38, 72, 80), 6, 6);
-  Text(p, {60, kShaftY + 2}, Qt::AlignCenter, "drive", 13, kHeading);
+  Text(p, {60, kShaftY + 2}, Qt::AlignCenter, "drive", 13, palette::kPageHeading);
   p.setBrush(Metal(kShaftY - 13, kShaftY + 13));
-  p.setPen(QPen(kSteelDark, 1));
+  p.setPen(QPen(palette::kSteelShade, 1));
   p.drawRect(QRectF(104, kShaftY - 13, 14, 26));  // the coupling
 }
 
 void Shaft(QPainter& p) {
-  p.setPen(QPen(kSteelDark, 1));
+  p.setPen(QPen(palette::kSteelShade, 1));
   p.setBrush(Metal(kShaftY - 7, kShaftY + 7));
   p.drawRect(QRectF(96, kShaftY - 7, 520, 14));
 }
 
 void Bearing(QPainter& p, double x) {
-  p.setPen(QPen(kSteelDark, 1.5));
+  p.setPen(QPen(palette::kSteelShade, 1.5));
   p.setBrush(QColor(0x9C, 0xA6, 0xB4));
   p.drawPolygon(QPolygonF{{x - 14, kShaftY + 18}, {x + 14, kShaftY + 18},
                           {x + 26, kGroundY}, {x - 26, kGroundY}});
@@ -64,10 +64,10 @@ void Bearing(QPainter& p, double x) {
 
 // A sensor with its tip at (x, tipY), pointing down at what it reads or up.
 void Sensor(QPainter& p, double x, double tipY, bool down) {
-  p.setPen(QPen(kInk, 1));
-  p.setBrush(kInk);
+  p.setPen(QPen(palette::kPageText, 1));
+  p.setBrush(palette::kPageText);
   p.drawRect(QRectF(x - 2, down ? tipY - 6 : tipY, 4, 6));
-  p.setBrush(QColor(0x44, 0x44, 0x44));
+  p.setBrush(palette::kInstrument);
   p.drawRoundedRect(QRectF(x - 7, down ? tipY - 28 : tipY + 6, 14, 22), 2, 2);
 }
 
@@ -97,7 +97,7 @@ void TrialWeight(QPainter& p) {
 }
 
 void Rotation(QPainter& p) {
-  ArcArrow(p, {kTurnX, kShaftY}, 14, 20, 300, kInk, 1.5);
+  ArcArrow(p, {kTurnX, kShaftY}, 14, 20, 300, palette::kPageText, 1.5);
   Text(p, {kTurnX, kShaftY + 22}, Qt::AlignHCenter | Qt::AlignTop, "rotation", 13);
 }
 
@@ -116,21 +116,21 @@ void Plane(QPainter& p, int plane) {
 
 // The once-per-revolution mark on the shaft and the tachometer that sees it.
 void Reference(QPainter& p) {
-  p.setPen(QPen(kInk, 1));
+  p.setPen(QPen(palette::kPageText, 1));
   p.setBrush(Qt::white);
   p.drawRect(QRectF(kMarkX - 5, kShaftY - 7, 10, 14));
 
-  p.setPen(QPen(kInk, 1.2, Qt::DashLine));
+  p.setPen(QPen(palette::kPageText, 1.2, Qt::DashLine));
   const double head = kShaftY - 48;  // the tachometer's lens
   p.drawLine(QPointF(kMarkX, head), QPointF(kMarkX, kShaftY - 9));
-  p.setPen(QPen(kInk, 1));
-  p.setBrush(QColor(0x44, 0x44, 0x44));
+  p.setPen(QPen(palette::kPageText, 1));
+  p.setBrush(palette::kInstrument);
   p.drawRoundedRect(QRectF(kMarkX - 12, head - 32, 24, 32), 3, 3);
-  p.setBrush(QColor(0xFF, 0x50, 0x50));
+  p.setBrush(palette::kSignRedLit);
   p.drawEllipse(QPointF(kMarkX, head - 4), 3, 3);
 
   Text(p, {kMarkX - 18, head - 16}, Qt::AlignRight | Qt::AlignVCenter, "tachometer", 13);
-  p.setPen(QPen(kInk, 1));
+  p.setPen(QPen(palette::kPageText, 1));
   p.drawLine(QPointF(kMarkX + 4, kShaftY + 8), QPointF(kMarkX + 16, kShaftY + 40));
   Text(p, {kMarkX + 16, kShaftY + 42}, Qt::AlignHCenter | Qt::AlignTop,
        "reference<br>mark", 13);

@@ -23,7 +23,7 @@ void Plane(QPainter& p, const PageFacts& facts) {
   const Correction& weight = facts.example[0];
   const QColor colour = PlaneColour(0);
   Disc(p, kCentre, kRadius);
-  p.setPen(QPen(kSteelDark, 1.2));
+  p.setPen(QPen(palette::kSteelShade, 1.2));
   p.setBrush(Qt::white);
   for (int angle = 0; angle < 360; angle += facts.holePitch) {
     p.drawEllipse(OnClock(kCentre, kHoleRing, angle), 5, 5);
@@ -68,8 +68,8 @@ void Sum(QPainter& p, const PageFacts& facts) {
 
   const QColor colour = PlaneColour(0);
   Arrow(p, place(origin), place(whole), colour, 3);
-  Arrow(p, place(origin), place(firstTip), kInk, 2);
-  Arrow(p, place(firstTip), place(whole), kInk, 2);
+  Arrow(p, place(origin), place(firstTip), palette::kPageText, 2);
+  Arrow(p, place(firstTip), place(whole), palette::kPageText, 2);
   // Each label on the outer side of its arrow, away from the triangle.
   TextBeside(p, place(origin), place(whole), -10,
              "<b>W = " + AsShown(weight.mass) + " %</b>", 14, colour);
@@ -84,7 +84,7 @@ void Sum(QPainter& p, const PageFacts& facts) {
 void PaintSplit(QPainter& p, const PageFacts& facts) {
   Plane(p, facts);
   Text(p, {kVectorArea.left() - 10, 8}, Qt::AlignLeft | Qt::AlignTop,
-       "<b>Two parts with the effect of W</b>", 15, kHeading);
+       "<b>Two parts with the effect of W</b>", 15, palette::kPageHeading);
   Sum(p, facts);
   Text(p, {kVectorArea.left() - 10, 236}, Qt::AlignLeft | Qt::AlignTop,
        "W<sub>1</sub> = W · sin(α<sub>2</sub> − θ) / sin(α<sub>2</sub> − α<sub>1</sub>)<br>"

@@ -2,7 +2,8 @@
 
 #include <QColor>
 
-// The windows' colours, by role. The design fixes these backgrounds, so each
+// The program's colours, by role: the windows', the painted symbols' and the
+// help page's pictures'. The design fixes the windows' backgrounds, so each
 // comes with its text colour: a desktop theme, dark ones included, changes
 // only what it paints itself (fields, buttons, scroll bars, tooltips).
 namespace balance3::palette {
@@ -13,8 +14,9 @@ struct Colours {
 };
 
 inline const QColor kBlack(0x00, 0x00, 0x00);
+inline const QColor kSilver(0xC0, 0xC0, 0xC0);
 
-inline const Colours kMainWindow{QColor(0xC0, 0xC0, 0xC0), kBlack};  // silver, under the buttons
+inline const Colours kMainWindow{kSilver, kBlack};  // under the buttons
 inline const Colours kInfoStrip{QColor(0xCF, 0xEE, 0xFE), QColor(0x00, 0x00, 0xFF)};
 inline const Colours kRunBand{QColor(0x83, 0xE0, 0x93), kBlack};
 inline const Colours kResultBand{QColor(0xF7, 0xC2, 0x6A), kBlack};
@@ -29,5 +31,22 @@ inline const Colours kButtonPanel{QColor(0xAB, 0xCC, 0xF3), kBlack};  // the hel
 // drawn on white, and its style colours headings and notes for white.
 inline const Colours kHelpPage{QColor(0xFF, 0xFF, 0xFF), kBlack};
 inline const QColor kHelpLink(0x00, 0x00, 0xFF);
+
+// The page's own text, headings and table borders, as its style sheet writes
+// them; its pictures label and rule in the same colours.
+inline const QColor kPageText(0x1A, 0x1A, 0x1A);
+inline const QColor kPageHeading(0x0B, 0x3D, 0x91);
+inline const QColor kPageRule(0x7A, 0x8C, 0xA6);
+
+// The painted symbols' colours, which the help page's pictures share: the
+// planes come in the sign's red and the ground's green, the rotor in the
+// gear's steel.
+inline const QColor kSteel(0xB8, 0xB8, 0xB8);        // lit
+inline const QColor kSteelShade(0x60, 0x60, 0x60);   // turned from the light
+inline const QColor kSteelShine(0xEE, 0xEE, 0xEE);   // where the light glints
+inline const QColor kSignRed(0xC0, 0x00, 0x00);      // the warning sign, in shade
+inline const QColor kSignRedLit(0xFF, 0x50, 0x50);   // the warning sign, lit; a lamp
+inline const QColor kGroundGreen(0x1C, 0x70, 0x24);  // the rising sun's ground, in shade
+inline const QColor kInstrument(0x44, 0x44, 0x44);   // a sensor's or tachometer's body
 
 }  // namespace balance3::palette

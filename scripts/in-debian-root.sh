@@ -30,7 +30,9 @@ fi
 # The tree as it is now, uncommitted changes included.
 mkdir -p "$root/root/balance3"
 find "$root/root/balance3" -mindepth 1 -maxdepth 1 ! -name 'build*' -exec rm -rf {} +
-tar -C "$src" --exclude=./.git --exclude='./build*' -c . | tar -C "$root/root/balance3" -x
+# Each file copied in is stamped now: with the source's own times, a file
+# older than the kept build's objects (a merge, a checkout) would not rebuild.
+tar -C "$src" --exclude=./.git --exclude='./build*' -c . | tar -C "$root/root/balance3" -x --touch
 cp /etc/resolv.conf "$root/etc/resolv.conf"
 
 if (($# == 0)); then

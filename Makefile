@@ -30,7 +30,9 @@ all: build
 
 build:
 	@$(DEPS) build
-	@$(CONFIGURE) -DBUILD_TESTING=OFF >/dev/null
+# A folder already configured keeps its configuration: after `make test` the
+# tests stay in it, so `make run` then has nothing to rebuild.
+	@[ -f $(BUILD)/CMakeCache.txt ] || $(CONFIGURE) -DBUILD_TESTING=OFF >/dev/null
 	@cmake --build $(BUILD) -j $(JOBS)
 
 run: build

@@ -24,7 +24,7 @@ using namespace balance3;
 namespace {
 
 constexpr const char* kHelpPage = "vantrel.html";
-constexpr const char* kManual = "Kestrune_manual.pdf";
+constexpr const char* kManual = BALANCE3_MANUAL_NAME;
 
 QWidget* Panel(QWidget* parent, int height) {
   auto* panel = new QWidget(parent);

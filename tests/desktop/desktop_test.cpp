@@ -192,7 +192,15 @@ class DesktopTest : public QObject {
               [&] { XDo(At(grip + QPoint(40, 30))); })
         .then("help moved", [&] { return ViewOf(help()).frame.topLeft() == moved; },
               [] { XDo({"mouseup", "1"}); XDo({"key", "F10"}); });
-    script.then("help closed", hidden, [] { XDo({"key", "F1"}); });
+    // metacity may still hold the keyboard for the drag when that F10 comes,
+    // as a user's first key after a drag can be lost: press it again.
+    script.then("help closed after the drag",
+                [&, polls = 0]() mutable {
+                  if (!help().isVisible()) return Ready(form());
+                  if (++polls % 100 == 0) XDo({"key", "F10"});
+                  return false;
+                },
+                [] { XDo({"key", "F1"}); });
     closeAndReopen("help shown again");
     closeAndReopen("help shown a third time");
     script.then("help shown a fourth time", shown, [] { XDo({"key", "F10"}); });

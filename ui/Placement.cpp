@@ -61,7 +61,9 @@ class PlaceAgainWhenFramed : public QObject, public QAbstractNativeEventFilter {
       : QObject(window), window_(window), assumed_(assumed) {
     window->installEventFilter(this);
     if (xcb_connection_t* connection = X11Connection()) {
-      frameExtents_ = X11Atom(connection, "_NET_FRAME_EXTENTS");
+      // Asked of the server once, not at every showing of the warning.
+      static const xcb_atom_t frameExtents = X11Atom(connection, "_NET_FRAME_EXTENTS");
+      frameExtents_ = frameExtents;
       qApp->installNativeEventFilter(this);
     }
   }

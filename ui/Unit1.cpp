@@ -2,11 +2,9 @@
 
 #include <QApplication>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
@@ -164,9 +162,8 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
 
   SetTabOrder();
   // A window larger than the screen would hide its own scroll bars.
-  const QScreen* screen = QGuiApplication::primaryScreen();
-  const QSize designed = content->minimumSize();
-  resize(screen ? designed.boundedTo(screen->availableSize()) : designed);
+  resize(content->minimumSize());
+  FitOnScreen(this);
   CenterOnScreen(this);
   Button1->setFocus();
   qApp->installEventFilter(this);

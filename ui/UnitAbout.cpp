@@ -62,7 +62,7 @@ TFormAbout::TFormAbout(const QString& pagePath, QWidget* parent)
                           Qt::WindowCloseButtonHint) {
   setObjectName("FormAbout");
   setWindowTitle("About");
-  setWindowIcon(PaintedIcon(PaintRisingSun));
+  IconOnShowing(this, PaintRisingSun);
   setFont(Arial(11));
   resize(888, 441);  // a 902 x 479 window with the usual frame
 

@@ -17,7 +17,7 @@
 #include "HelpBrowser.h"
 #include "KeyPreview.h"
 #include "Look.h"
-#include "ModalRecall.h"
+#include "ExecOver.h"
 #include "Pictures.h"
 #include "Placement.h"
 

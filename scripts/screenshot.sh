@@ -40,13 +40,13 @@ session() {
   xdotool key F1
   shoot "^About$" "help-window$suffix.png"
   # The page's pictures, reached as a reader would with the keys (Tab goes
-  # to the buttons, not the links): the angle on the third page, the
-  # splitting section on the fourth, the worked example from the end.
-  xdotool key Next Next Next
+  # to the buttons, not the links), each counted from the top: the angle,
+  # the splitting of a weight, the worked example.
+  xdotool key Next Next Next Next $(printf 'Down %.0s' {1..13})
   shoot "^About$" "help-angle$suffix.png"
-  xdotool key Next
+  xdotool key Home Next Next Next Next Next Next
   shoot "^About$" "help-split$suffix.png"
-  xdotool key End Up Up Up Up Up
+  xdotool key Home $(printf 'Next %.0s' {1..12}) $(printf 'Down %.0s' {1..8})
   shoot "^About$" "help-example$suffix.png"
   xdotool key F10
   sleep 0.5

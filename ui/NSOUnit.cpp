@@ -7,7 +7,7 @@
 #include "FocusMark.h"
 #include "KeyPreview.h"
 #include "Look.h"
-#include "ModalRecall.h"
+#include "ExecOver.h"
 #include "Placement.h"
 #include "Pictures.h"
 

@@ -8,7 +8,7 @@
 #include <QWindow>
 #include <algorithm>
 
-#include "X11.h"
+#include "WindowHints.h"
 
 namespace balance3 {
 
@@ -60,12 +60,7 @@ class PlaceAgainWhenFramed : public QObject, public QAbstractNativeEventFilter {
   PlaceAgainWhenFramed(QWidget* window, QMargins assumed)
       : QObject(window), window_(window), assumed_(assumed) {
     window->installEventFilter(this);
-    if (xcb_connection_t* connection = X11Connection()) {
-      // Asked of the server once, not at every showing of the warning.
-      static const xcb_atom_t frameExtents = X11Atom(connection, "_NET_FRAME_EXTENTS");
-      frameExtents_ = frameExtents;
-      qApp->installNativeEventFilter(this);
-    }
+    qApp->installNativeEventFilter(this);
   }
 
   bool eventFilter(QObject* watched, QEvent* event) override {
@@ -80,12 +75,7 @@ class PlaceAgainWhenFramed : public QObject, public QAbstractNativeEventFilter {
   }
 
   bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) override {
-    if (eventType != "xcb_generic_event_t") return false;
-    const auto* event = static_cast<const xcb_generic_event_t*>(message);
-    if ((event->response_type & ~0x80) != XCB_PROPERTY_NOTIFY) return false;
-    const auto* property = reinterpret_cast<const xcb_property_notify_event_t*>(event);
-    if (property->atom == frameExtents_ && window_->windowHandle() &&
-        property->window == xcb_window_t(window_->windowHandle()->winId())) {
+    if (IsFrameExtentsChange(eventType, message, window_->windowHandle())) {
       // Qt reads the new frame when it handles the event, after this filter.
       QMetaObject::invokeMethod(this, &PlaceAgainWhenFramed::PlaceIfFramed, Qt::QueuedConnection);
     }
@@ -104,7 +94,6 @@ class PlaceAgainWhenFramed : public QObject, public QAbstractNativeEventFilter {
 
   QWidget* window_;
   QMargins assumed_;
-  xcb_atom_t frameExtents_ = XCB_ATOM_NONE;
 };
 
 }  // namespace

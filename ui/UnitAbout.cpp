@@ -6,7 +6,9 @@
 #include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QProcess>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QUrl>
@@ -17,7 +19,7 @@
 #include "HelpBrowser.h"
 #include "KeyPreview.h"
 #include "Look.h"
-#include "ModalRecall.h"
+#include "ExecOver.h"
 #include "Pictures.h"
 #include "Placement.h"
 
@@ -45,6 +47,20 @@ QPushButton* PanelButton(const char* name, const char* caption, const char* acce
   button->setGeometry(geometry);
   FocusMark::Attach(button);
   return button;
+}
+
+// Qt hands a document to xdg-open, which says that no program opens it only
+// in an exit status that Qt does not read: the manual would silently not
+// open. xdg-mime names the program that xdg-open would start, so it is asked
+// first; nothing named means no PDF viewer. Where it cannot answer, opening
+// is tried, and without xdg-utils Qt's opening fails by itself.
+bool NoPdfViewer() {
+  const QString xdgMime = QStandardPaths::findExecutable("xdg-mime");
+  if (xdgMime.isEmpty()) return false;
+  QProcess query;
+  query.start(xdgMime, {"query", "default", "application/pdf"});
+  return query.waitForFinished(5000) && query.exitStatus() == QProcess::NormalExit &&
+         query.exitCode() == 0 && query.readAllStandardOutput().trimmed().isEmpty();
 }
 
 constexpr KeyCommand<TFormAbout> kKeys[] = {
@@ -148,7 +164,7 @@ void TFormAbout::Help() {
 
 void TFormAbout::Button1Click() {
   const QString path = QDir::current().absoluteFilePath(kManual);
-  const bool opened = QFileInfo::exists(path) &&
+  const bool opened = QFileInfo::exists(path) && !NoPdfViewer() &&
                       QDesktopServices::openUrl(QUrl::fromLocalFile(path));
   if (!opened) emit warningRequested("Manual not found");
 }

@@ -13,6 +13,7 @@ class HelpWindowTest : public QObject {
   QTemporaryDir workDir;  // the working directory, where the manual is looked for
   UrlRecorder viewer{"file"};  // stands in for the desktop's PDF viewer
   QString startDir;
+  const QByteArray path = qgetenv("PATH");
 
   void putManual() {
     QFile manual(workDir.filePath("Kestrune_manual.pdf"));
@@ -32,6 +33,7 @@ class HelpWindowTest : public QObject {
     ui.start();
   }
   void cleanup() {
+    qputenv("PATH", path);
     QFile::remove(workDir.filePath("Kestrune_manual.pdf"));
     const QString problem = ui.stop();
     QVERIFY2(problem.isEmpty(), qPrintable(problem));
@@ -86,13 +88,35 @@ class HelpWindowTest : public QObject {
     QVERIFY(!ui.about().isVisible());
   }
 
+  // Where xdg-utils are installed, xdg-mime names the PDF viewer, if any.
+  void manualOpensFromTheWorkingDirectory_data() {
+    QTest::addColumn<QString>("xdgMimeSays");  // null: no xdg-mime
+    QTest::addColumn<bool>("opens");
+    QTest::newRow("no xdg-utils") << QString() << true;
+    QTest::newRow("a PDF viewer") << "xpdf.desktop" << true;
+    QTest::newRow("no PDF viewer") << "" << false;
+  }
   void manualOpensFromTheWorkingDirectory() {
+    QFETCH(QString, xdgMimeSays);
+    QFETCH(bool, opens);
     putManual();
+    QTemporaryDir bin;
+    QFile xdgMime(bin.filePath("xdg-mime"));
+    if (!xdgMimeSays.isNull()) {
+      QVERIFY(xdgMime.open(QIODevice::WriteOnly));
+      xdgMime.write("#!/bin/sh\necho " + xdgMimeSays.toUtf8() + "\n");
+      xdgMime.close();
+      QVERIFY(xdgMime.setPermissions(xdgMime.permissions() | QFile::ExeOwner));
+    }
+    qputenv("PATH", bin.path().toLocal8Bit());
+    QStringList warnings;
     ui.script().then(steps::Press(Qt::Key_F1));
+    if (!opens) ui.script().then(steps::CloseWarning(warnings));
     ui.script().then(steps::Press(Qt::Key_F10));
     ui.about().Help();
-    QCOMPARE(viewer.urls,
-             QList<QUrl>{QUrl::fromLocalFile(workDir.filePath("Kestrune_manual.pdf"))});
+    const QUrl manual = QUrl::fromLocalFile(workDir.filePath("Kestrune_manual.pdf"));
+    QCOMPARE(viewer.urls, opens ? QList<QUrl>{manual} : QList<QUrl>{});
+    QCOMPARE(warnings, opens ? QStringList{} : QStringList{"Manual not found"});
   }
 
   void missingManualWarnsOverTheHelpWindow() {

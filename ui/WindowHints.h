@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QByteArray>
+
+class QWindow;
+
+// What the windows write to and read from the X server beneath Qt. Built
+// where the xcb headers are; without them, and on any other platform, these
+// do nothing.
+namespace balance3 {
+
+// Qt's X11 backend writes WM_TRANSIENT_FOR only on dialog-type windows, and
+// takes it off any other window at each showing; so it is written here, once
+// the window is shown. Window managers follow a change of it on a mapped
+// window.
+void MarkTransientOnX11(const QWindow* window);
+
+// Whether the native event says that the window manager has set the frame
+// around `window` (its _NET_FRAME_EXTENTS property).
+bool IsFrameExtentsChange(const QByteArray& eventType, const void* message,
+                          const QWindow* window);
+
+}  // namespace balance3

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QEvent>
 #include <QTimer>
 #include <QWidget>
@@ -9,14 +9,19 @@
 
 // Ends the program as soon as `window` has been painted for the first time,
 // printing "shown <peak resident set in KiB>" for the harness that started
-// it and measures the time until that line.
+// it and measures the time until that line. Any widget of the window counts:
+// Qt paints no part of a window that opaque children cover, so the window
+// itself may never get a paint event.
 class ShownProbe : public QObject {
  public:
-  explicit ShownProbe(QWidget* window) : QObject(window) { window->installEventFilter(this); }
+  explicit ShownProbe(QWidget* window) : QObject(window), window_(window) {
+    qApp->installEventFilter(this);
+  }
 
  protected:
-  bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() == QEvent::Paint && !reported_) {
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint && !reported_ && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->window() == window_) {
       reported_ = true;
       // Report once the paint itself is done.
       QTimer::singleShot(0, [] {
@@ -24,12 +29,13 @@ class ShownProbe : public QObject {
         getrusage(RUSAGE_SELF, &usage);
         std::printf("shown %ld\n", usage.ru_maxrss);
         std::fflush(stdout);
-        QCoreApplication::exit(0);
+        QApplication::exit(0);
       });
     }
     return false;
   }
 
  private:
+  QWidget* window_;
   bool reported_ = false;
 };

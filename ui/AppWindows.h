@@ -10,10 +10,10 @@
 
 // The program's three windows, each created once in start-up order (members
 // are built in declaration order): the main window, the help window (which
-// loads its page), the warning dialog. No window knows another; this is the
-// one place that wires what each asks for to the window that does it. The
-// connections are direct, so a request returns only when its modal window
-// has been closed.
+// reads its page once the main window is painted), the warning dialog. No
+// window knows another; this is the one place that wires what each asks for
+// to the window that does it. The connections are direct, so a request
+// returns only when its modal window has been closed.
 struct AppWindows {
   TForm1 form1;
   TFormAbout formAbout;

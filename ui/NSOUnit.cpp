@@ -33,7 +33,7 @@ TNSOForm::TNSOForm(QWidget* parent)
                           Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
   setObjectName("NSOForm");
   setWindowTitle("Warning !!!");
-  setWindowIcon(PaintedIcon(PaintGear));
+  IconOnShowing(this, PaintGear);
   setFont(Arial(11));
   SetColours(this, palette::kWarning);
   resize(kClientSize);

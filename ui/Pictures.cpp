@@ -1,5 +1,6 @@
 #include "Pictures.h"
 
+#include <QEvent>
 #include <QPainter>
 
 namespace balance3 {
@@ -15,5 +16,31 @@ void PictureBox::paintEvent(QPaintEvent*) {
   painter.setClipRect(rect());
   paint_(painter, area);
 }
+
+namespace {
+
+class IconSetter : public QObject {
+ public:
+  IconSetter(QWidget* window, Painter paint) : QObject(window), paint_(paint) {
+    window->installEventFilter(this);
+  }
+
+  // The show event comes before the window is mapped.
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Show) {
+      static_cast<QWidget*>(watched)->setWindowIcon(PaintedIcon(paint_));
+      watched->removeEventFilter(this);
+      deleteLater();
+    }
+    return false;
+  }
+
+ private:
+  Painter paint_;
+};
+
+}  // namespace
+
+void IconOnShowing(QWidget* window, Painter paint) { new IconSetter(window, paint); }
 
 }  // namespace balance3

@@ -21,4 +21,10 @@ class PictureBox : public QWidget {
   QSize natural_;
 };
 
+// Gives `window` its painted icon when it is first shown. On X11 setting an
+// icon paints it at four sizes, up to 128 pixels, for the window manager; the
+// windows are created at start-up, and two of them stay hidden until asked
+// for, when the icon is still set before the window manager sees the window.
+void IconOnShowing(QWidget* window, Painter paint);
+
 }  // namespace balance3

@@ -130,7 +130,7 @@ void PlaneTag(int plane, const palette::Colours& colours, QWidget* parent) {
 TForm1::TForm1(QWidget* parent) : QWidget(parent) {
   setObjectName("Form1");
   setWindowTitle("Balancing calculator for 3 planes of correction");
-  setWindowIcon(PaintedIcon(PaintRisingSun));
+  IconOnShowing(this, PaintRisingSun);
   setFont(Arial(11));
   SetColours(this, palette::kMainWindow);
 

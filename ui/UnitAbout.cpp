@@ -10,8 +10,10 @@
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "FocusMark.h"
 #include "HelpBrowser.h"
@@ -76,7 +78,7 @@ TFormAbout::TFormAbout(const QString& pagePath, QWidget* parent)
                           Qt::WindowCloseButtonHint) {
   setObjectName("FormAbout");
   setWindowTitle("About");
-  setWindowIcon(PaintedIcon(PaintRisingSun));
+  IconOnShowing(this, PaintRisingSun);
   setFont(Arial(11));
   resize(888, 441);  // a 902 x 479 window with the usual frame
 
@@ -115,7 +117,7 @@ TFormAbout::TFormAbout(const QString& pagePath, QWidget* parent)
   connect(Button5, &QPushButton::clicked, this, &QDialog::reject);
   connect(Button1, &QPushButton::clicked, this, &TFormAbout::Button1Click);
   qApp->installEventFilter(this);
-  FormCreate(pagePath);
+  pendingPage_ = pagePath;
 }
 
 QString TFormAbout::HelpPagePath() {
@@ -123,13 +125,25 @@ QString TFormAbout::HelpPagePath() {
          QDir::separator() + kHelpPage;
 }
 
-void TFormAbout::FormCreate(const QString& path) {
+void TFormAbout::LoadPage() {
+  if (!pendingPage_) return;
+  const QString path = *std::exchange(pendingPage_, std::nullopt);
   if (!QFileInfo::exists(path)) {
     WebBrowser1->setPlainText(
         QString("The help page was not found at %1.").arg(QDir::toNativeSeparators(path)));
     return;
   }
   WebBrowser1->setSource(QUrl::fromLocalFile(path));
+}
+
+// Reading the page would be a fifth of the start-up's work, and the page is
+// seen only in this window: it waits until the main window is on the screen,
+// but never past this window's showing. Loaded while the window is still
+// hidden, as at its creation: the browser shows a busy cursor while it loads
+// into a visible window.
+void TFormAbout::setVisible(bool visible) {
+  if (visible) LoadPage();
+  QDialog::setVisible(visible);
 }
 
 void TFormAbout::Help() {
@@ -156,5 +170,10 @@ void TFormAbout::Button1Click() {
 }
 
 bool TFormAbout::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Paint && pendingPage_ && !pageQueued_) {
+    pageQueued_ = true;
+    // A window is painted whole in one go: the page comes after that.
+    QTimer::singleShot(0, this, &TFormAbout::LoadPage);
+  }
   return PreviewKeys(*this, watched, event, kKeys) || QDialog::eventFilter(watched, event);
 }

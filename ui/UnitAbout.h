@@ -1,17 +1,19 @@
 #pragma once
 
 #include <QDialog>
+#include <optional>
 
 class QPushButton;
 class QTextBrowser;
 
 // The help window: the local help page in a browser, and the manual command.
-// Created once, hidden; creating it loads the page.
+// Created once, hidden. The page is loaded once the first window of the
+// program has been painted, and in any case before this window is shown.
 class TFormAbout : public QDialog {
   Q_OBJECT
 
  public:
-  // Loads the page at `pagePath`: by default the help page beside the
+  // Shows the page at `pagePath`: by default the help page beside the
   // program file.
   explicit TFormAbout(const QString& pagePath = HelpPagePath(),
                       QWidget* parent = nullptr);
@@ -26,6 +28,8 @@ class TFormAbout : public QDialog {
 
   static QString HelpPagePath();
 
+  void setVisible(bool visible) override;
+
  signals:
   // "Manual not found"; returns when the user has closed the warning.
   void warningRequested(const QString& message);
@@ -34,10 +38,12 @@ class TFormAbout : public QDialog {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void FormCreate(const QString& pagePath);
+  void LoadPage();
 
   QTextBrowser* WebBrowser1;
   QPushButton* Button1;
   QPushButton* Button5;
   QRect lastPlace_;  // client area at the last closing; none before the first
+  std::optional<QString> pendingPage_;  // the page's path until it is loaded
+  bool pageQueued_ = false;  // to be loaded once the paint under way is done
 };

@@ -66,6 +66,7 @@ class HelpPageTest : public QObject {
   // Run as it comes and again with QT_SCALE_FACTOR=2.
   void windowShowsPicturesMadeForTheScreensScale() {
     TFormAbout about;
+    about.show();
     auto* browser = about.findChild<QTextBrowser*>("WebBrowser1");
     QTextDocument* page = browser->document();
     int pictures = 0;

@@ -67,6 +67,18 @@ class WarningDialogTest : public QObject {
     QVERIFY(stillOpen);
   }
 
+  // Icons are painted at the first showing, not at start-up.
+  void eachWindowHasItsIconWhenShown() {
+    QVERIFY(!ui.form().windowIcon().isNull());
+    QList<bool> iconed;
+    const auto noteIcon = [&](QWidget* modal) { iconed << !modal->windowIcon().isNull(); };
+    ui.script().then(noteIcon).then(steps::Press(Qt::Key_F1));
+    ui.script().then(noteIcon).then(steps::Press(Qt::Key_F10));
+    ui.script().then(steps::Press(Qt::Key_Escape));
+    ui.warning().ShowWarning("Incorrect trial weight");
+    QCOMPARE(iconed, (QList<bool>{true, true}));
+  }
+
   void helpOpensOverTheDialogAndReturnsToIt() {
     QStringList seen;
     ui.script().then(steps::Press(Qt::Key_F1));

@@ -117,13 +117,19 @@ TFormAbout::TFormAbout(const QString& pagePath, QWidget* parent)
   connect(Button5, &QPushButton::clicked, this, &QDialog::reject);
   connect(Button1, &QPushButton::clicked, this, &TFormAbout::Button1Click);
   qApp->installEventFilter(this);
-  pendingPage_ = pagePath;
+  FormCreate(pagePath);
 }
 
 QString TFormAbout::HelpPagePath() {
   return QFileInfo(QCoreApplication::applicationFilePath()).absolutePath() +
          QDir::separator() + kHelpPage;
 }
+
+// Reading the page would be a fifth of the start-up's work, and the page is
+// seen only in this window: creation only names it, like a browser told where
+// to go, and it is read once the main window is on the screen, but never past
+// this window's showing.
+void TFormAbout::FormCreate(const QString& pagePath) { pendingPage_ = pagePath; }
 
 void TFormAbout::LoadPage() {
   if (!pendingPage_) return;
@@ -136,11 +142,8 @@ void TFormAbout::LoadPage() {
   WebBrowser1->setSource(QUrl::fromLocalFile(path));
 }
 
-// Reading the page would be a fifth of the start-up's work, and the page is
-// seen only in this window: it waits until the main window is on the screen,
-// but never past this window's showing. Loaded while the window is still
-// hidden, as at its creation: the browser shows a busy cursor while it loads
-// into a visible window.
+// Loaded while the window is still hidden, as at its creation: the browser
+// shows a busy cursor while it loads into a visible window.
 void TFormAbout::setVisible(bool visible) {
   if (visible) LoadPage();
   QDialog::setVisible(visible);

@@ -38,6 +38,7 @@ class TFormAbout : public QDialog {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void FormCreate(const QString& pagePath);
   void LoadPage();
 
   QTextBrowser* WebBrowser1;

@@ -42,8 +42,7 @@ std::array<double, kPlanes> Plane2Moved() {
   const Readings job = ExampleReadings();
   std::array<double, kPlanes> moved{};
   for (int sensor = 0; sensor < kPlanes; ++sensor) {
-    const Reading& run0 = job[sensor][0];
-    moved[sensor] = Rounded(Combine(job[sensor][2], {run0.mass, run0.angle + 180.0}).mass, 2);
+    moved[sensor] = Rounded(Difference(job[sensor][2], job[sensor][0]).mass, 2);
   }
   return moved;
 }

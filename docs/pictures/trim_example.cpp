@@ -13,8 +13,6 @@ constexpr double kOffDegrees = 10.0;
 // first reading at each sensor, a usual scatter.
 constexpr SensorReadings kSecondRun0 = {{{7.3, 240.0}, {13.2, 294.0}, {3.5, 130.0}}};
 
-Reading Minus(const Reading& a, const Reading& b) { return Combine(a, {b.mass, b.angle + 180.0}); }
-
 // What `weight` (in % of the trial weight, at a shown angle) does to the
 // readings, through the effect of that plane's trial weight: the shown angle
 // is counted against the phase, so it turns the effect back by that angle.
@@ -36,19 +34,19 @@ TrimExample Trim(const Corrections& example) {
   for (int sensor = 0; sensor < kPlanes; ++sensor) {
     Reading check = job[sensor][0];
     for (int plane = 0; plane < kPlanes; ++plane) {
-      const Reading trialEffect = Minus(job[sensor][plane + 1], job[sensor][0]);
+      const Reading trialEffect = Difference(job[sensor][plane + 1], job[sensor][0]);
       check = Combine(check, Effect(trialEffect, fitted[plane]));
     }
     trim.check[sensor] = typed[sensor][0] = AsRead(check);
     for (int run = 1; run < kRuns; ++run) {
-      const Reading moved = Minus(job[sensor][run], job[sensor][0]);
+      const Reading moved = Difference(job[sensor][run], job[sensor][0]);
       trim.trialRuns[run - 1][sensor] = typed[sensor][run] =
           AsRead(Combine(trim.check[sensor], moved));
     }
   }
   trim.trim = Calculated(typed);
   const Correction& meant = example[kOffPlane];
-  trim.left = Minus(meant, fitted[kOffPlane]);
+  trim.left = Difference(meant, fitted[kOffPlane]);
   return trim;
 }
 

@@ -22,6 +22,7 @@ std::u16string Typed(double value, int decimals) {
 }
 
 // One press of F9, as the main window makes it once shown: masses in percent.
+// The page writes its readings with a comma, as the default ones are written.
 Corrections PressF9(const FieldTexts& texts) {
   CalculatorState state;
   SetTrialReferences(state, 100.0);

@@ -9,8 +9,8 @@ namespace {
 constexpr int kOffPlane = 0;
 constexpr double kOffDegrees = 10.0;
 
-// Run0 read a second time after a stop and a start: within 2 % and 2° of the
-// first reading at each sensor, a usual scatter.
+// Run0 read a second time after a stop and a start: about 2 % and 2° from
+// the first reading at each sensor, a usual scatter.
 constexpr SensorReadings kSecondRun0 = {{{7.3, 240.0}, {13.2, 294.0}, {3.5, 130.0}}};
 
 // What `weight` (in % of the trial weight, at a shown angle) does to the

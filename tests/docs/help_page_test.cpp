@@ -83,6 +83,17 @@ class HelpPageTest : public QObject {
     QVERIFY(pictures > 0);
   }
 
+  // The manual takes the page in as a chapter, where a link to nothing is a
+  // dead link on paper too.
+  void everyLinkInThePageLeadsSomewhere() {
+    static const QRegularExpression link("href=\"#([^\"]+)\"");
+    const QString page = BuiltPage();
+    for (const QRegularExpressionMatch& match : link.globalMatch(page)) {
+      const QString target = match.captured(1);
+      QVERIFY2(page.contains(" id=\"" + target + "\""), qPrintable(target));
+    }
+  }
+
   void formulasGiveWhatHandWorkingGives_data() {
     QTest::addColumn<QString>("table");
     QTest::addColumn<int>("row");

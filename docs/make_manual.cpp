@@ -2,8 +2,8 @@
 // chapters with the built help page's body set in at the <!--HELP--> mark, so
 // the two documents never drift apart, a contents list made from the headings
 // at the <!--CONTENTS--> mark, and the page's pictures painted again at print
-// resolution beside it.
-#include <QDir>
+// resolution.
+#include <QBuffer>
 #include <QGuiApplication>
 #include <QRegularExpression>
 #include <cstdio>
@@ -76,14 +76,20 @@ QString WithContents(const QString& html) {
                           "<nav class=\"contents\"><h2>Contents</h2><ul>" + contents + "</ul></nav>");
 }
 
-void SavePictures(const QString& dir) {
+// The pictures go into the page itself: WeasyPrint names each picture in the
+// PDF after its address, which for a file would be the build folder's path.
+QString WithPictures(QString html) {
   const PageFacts facts = Facts();
   for (const Picture& picture : kPictures) {
-    const QString path = QString("%1/%2.png").arg(dir, picture.name);
-    if (!Render(picture, facts, kPrintScale).save(path)) {
-      throw std::runtime_error("cannot write " + path.toStdString());
+    QBuffer png;
+    png.open(QIODevice::WriteOnly);
+    if (!Render(picture, facts, kPrintScale).save(&png, "PNG")) {
+      throw std::runtime_error(std::string("cannot paint ") + picture.name);
     }
+    html.replace(QString("src=\"%1.png\"").arg(picture.name),
+                 "src=\"data:image/png;base64," + png.data().toBase64() + "\"");
   }
+  return html;
 }
 
 }  // namespace
@@ -91,7 +97,7 @@ void SavePictures(const QString& dir) {
 int main(int argc, char* argv[]) {
   QGuiApplication app(argc, argv);
   if (argc != 4) {
-    std::fprintf(stderr, "usage: make_manual MANUAL.html HELP.html OUTDIR\n");
+    std::fprintf(stderr, "usage: make_manual MANUAL.html HELP.html OUT.html\n");
     return 2;
   }
   try {
@@ -100,12 +106,9 @@ int main(int argc, char* argv[]) {
     if (help.isEmpty() || !manual.contains("<!--HELP-->") || !manual.contains("<!--CONTENTS-->")) {
       throw std::runtime_error("no help page body, or a mark missing in the manual");
     }
-    const QString dir = QString::fromLocal8Bit(argv[3]);
-    if (!QDir().mkpath(dir)) throw std::runtime_error("cannot make " + dir.toStdString());
-    SavePictures(dir);
     const QString chapter = "<h2 id=\"using\">2. Using the calculator</h2>" + help;
-    WriteText(dir + "/manual.html",
-              WithContents(ForPrintTables(QString(manual).replace("<!--HELP-->", chapter))));
+    WriteText(argv[3], WithPictures(WithContents(ForPrintTables(
+                           QString(manual).replace("<!--HELP-->", chapter)))));
   } catch (const std::exception& error) {
     std::fprintf(stderr, "make_manual: %s\n", error.what());
     return 1;

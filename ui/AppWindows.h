@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QWindow>
 
+#include "ModalKeeper.h"
 #include "ModalRecall.h"
 #include "NSOUnit.h"
 #include "Unit1.h"
@@ -19,6 +20,7 @@ struct AppWindows {
   TFormAbout formAbout;
   TNSOForm nsoForm;
   balance3::ModalRecall modalRecall;
+  balance3::ModalKeeper modalKeeper;
 
   AppWindows() {
     QObject::connect(&form1, &TForm1::warningRequested, &nsoForm, &TNSOForm::ShowWarning);

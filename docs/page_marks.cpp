@@ -5,6 +5,8 @@
 #include <QSet>
 #include <stdexcept>
 
+#include "page_text.h"
+
 namespace balance3::help {
 namespace {
 
@@ -118,20 +120,6 @@ QHash<QString, QString> MarkValues(const PageFacts& facts) {
   AddRotor(values, facts);
   AddTrim(values, facts);
   return values;
-}
-
-// Rewrites every match of `pattern` in `text` with what `replace` makes of it.
-template <typename Replace>
-QString ReplaceEach(const QString& text, const QRegularExpression& pattern, Replace replace) {
-  QString result;
-  qsizetype done = 0;
-  for (const QRegularExpressionMatch& match : pattern.globalMatch(text)) {
-    result += QStringView(text).mid(done, match.capturedStart() - done);
-    result += replace(match);
-    done = match.capturedEnd();
-  }
-  result += QStringView(text).mid(done);
-  return result;
 }
 
 QString FillMarks(const QString& page, const PageFacts& facts) {

@@ -18,6 +18,10 @@ goal=${1:-build}
 [[ -v "extra[$goal]" ]] || { echo "install-deps: unknown goal '$goal'" >&2; exit 2; }
 # shellcheck disable=SC2206
 wanted=(${extra[$goal]})
+# KDE's widget style for Qt 6 comes with Debian 13; Debian 12's is for Qt 5.
+if [[ $goal == test ]] && (. /etc/os-release && ((${VERSION_ID:-99} >= 13))); then
+  wanted+=(kde-style-breeze)
+fi
 # A Debian root builds in itself: the host needs nothing else for it.
 [[ $goal == debian-root ]] || wanted+=("${build[@]}")
 

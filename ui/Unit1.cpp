@@ -173,6 +173,7 @@ QWidget* TForm1::CreateGroup(int index, QWidget* parent) {
   const Band& band = kBands[index];
   auto* group = new QGroupBox(band.caption, parent);
   group->setObjectName(band.name);
+  group->setStyle(DesignStyle());
   group->setFont(Arial(15, true));
   SetColours(group, band.colours);
   group->setFixedHeight(band.height);

@@ -13,4 +13,6 @@ void MarkTransientOnX11(const QWindow*) {}
 
 bool IsFrameExtentsChange(const QByteArray&, const void*, const QWindow*) { return false; }
 
+void PaintBeforeMapping(QWidget*) {}
+
 }  // namespace balance3

@@ -16,6 +16,7 @@
 #include "Placement.h"
 #include "Pictures.h"
 #include "ResultLabel.h"
+#include "WindowHints.h"
 #include "format.h"
 #include "messages.h"
 
@@ -131,6 +132,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
   setObjectName("Form1");
   setWindowTitle("Balancing calculator for 3 planes of correction");
   IconOnShowing(this, PaintRisingSun);
+  PaintBeforeMapping(this);
   setFont(Arial(11));
   SetColours(this, palette::kMainWindow);
 

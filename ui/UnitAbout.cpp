@@ -22,6 +22,7 @@
 #include "ExecOver.h"
 #include "Pictures.h"
 #include "Placement.h"
+#include "WindowHints.h"
 
 using namespace balance3;
 
@@ -79,6 +80,7 @@ TFormAbout::TFormAbout(const QString& pagePath, QWidget* parent)
   setObjectName("FormAbout");
   setWindowTitle("About");
   IconOnShowing(this, PaintRisingSun);
+  PaintBeforeMapping(this);
   setFont(Arial(11));
   resize(888, 441);  // a 902 x 479 window with the usual frame
 

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QWindow>
 
+#include "FirstExposure.h"
 #include "ModalRecall.h"
 #include "NSOUnit.h"
 #include "Unit1.h"
@@ -25,6 +26,7 @@ struct AppWindows {
     QObject::connect(&form1, &TForm1::helpRequested, &formAbout, &TFormAbout::Help);
     QObject::connect(&nsoForm, &TNSOForm::helpRequested, &formAbout, &TFormAbout::Help);
     QObject::connect(&formAbout, &TFormAbout::warningRequested, &nsoForm, &TNSOForm::ShowWarning);
+    balance3::AfterFirstExposure(&form1, [this] { formAbout.LoadPage(); });
     // Window managers keep a window above the one it is transient for. A
     // parent widget would do the same but lets Qt place the help window,
     // whose first place is the window system's choice. Each showing makes a

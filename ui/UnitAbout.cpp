@@ -10,7 +10,6 @@
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTextBrowser>
-#include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <utility>
@@ -175,10 +174,5 @@ void TFormAbout::Button1Click() {
 }
 
 bool TFormAbout::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::Paint && pendingPage_ && !pageQueued_) {
-    pageQueued_ = true;
-    // A window is painted whole in one go: the page comes after that.
-    QTimer::singleShot(0, this, &TFormAbout::LoadPage);
-  }
   return PreviewKeys(*this, watched, event, kKeys) || QDialog::eventFilter(watched, event);
 }

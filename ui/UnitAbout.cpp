@@ -166,6 +166,16 @@ void TFormAbout::Help() {
   lastPlace_ = geometry();
 }
 
+// Qt's first place centres the window over its opener, and keeps the frame
+// it reckons with inside the screen; but a new native window has no frame
+// yet, so Qt puts the client area where it meant the frame to be. On a
+// screen the window fills (a small or scaled one), the frame then starts
+// above the screen's top edge.
+void TFormAbout::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (!lastPlace_.isValid()) KeepOnScreen(this);
+}
+
 void TFormAbout::Button1Click() {
   const QString path = QDir::current().absoluteFilePath(kManual);
   const bool opened = QFileInfo::exists(path) && !NoPdfViewer() &&

@@ -39,6 +39,7 @@ class TFormAbout : public QDialog {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   void FormCreate(const QString& pagePath);

@@ -1,8 +1,9 @@
+#include <QAbstractNativeEventFilter>
+#include <QApplication>
 #include <QEvent>
 #include <QImage>
 #include <QPixmap>
 #include <QWidget>
-#include <QWindow>
 #include <algorithm>
 
 #include "WindowHints.h"
@@ -60,29 +61,39 @@ void SetBackgroundPicture(xcb_connection_t* connection, xcb_window_t window,
   xcb_free_pixmap(connection, pixmap);  // the server keeps it while it is the background
 }
 
-class Painter : public QObject {
+class Painter : public QObject, public QAbstractNativeEventFilter {
  public:
   explicit Painter(QWidget* window) : QObject(window), window_(window) {
     window->installEventFilter(this);
   }
+  ~Painter() override { qApp->removeNativeEventFilter(this); }
 
   // The show event comes once the native window exists and before it is
   // mapped; a dialog gets a new native window at each showing.
   bool eventFilter(QObject* watched, QEvent* event) override {
-    const bool showing = watched == window_ && event->type() == QEvent::Show;
-    const bool exposed = watched == window_->windowHandle() && event->type() == QEvent::Expose;
-    xcb_connection_t* connection = showing || exposed ? X11Connection() : nullptr;
+    if (watched != window_ || event->type() != QEvent::Show) return false;
+    xcb_connection_t* connection = X11Connection();
     if (!connection) return false;
-    if (showing) {
-      SetBackgroundPicture(connection, xcb_window_t(window_->winId()), window_->grab().toImage());
-      window_->windowHandle()->installEventFilter(this);
-    } else {
-      // The server has drawn the background before it reports the exposure.
-      // From now on Qt paints; a later exposure (a dialog closed over the
-      // window) must not show the picture of its first showing.
-      SetBackground(connection, xcb_window_t(window_->winId()), XCB_BACK_PIXMAP_NONE);
-      watched->removeEventFilter(this);
+    SetBackgroundPicture(connection, xcb_window_t(window_->winId()), window_->grab().toImage());
+    qApp->installNativeEventFilter(this);
+    return false;
+  }
+
+  // The server draws the background before it reports the first exposure.
+  // From then on Qt paints: a later exposure (a dialog closed over the
+  // window) must not show the picture of an earlier showing. Qt's own
+  // exposure event does not tell: Qt sends one already when the window is
+  // mapped, which may be before the window manager has mapped the frame
+  // that makes it visible.
+  bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) override {
+    if (eventType != "xcb_generic_event_t") return false;
+    const auto* event = static_cast<const xcb_generic_event_t*>(message);
+    if ((event->response_type & ~0x80) != XCB_EXPOSE ||
+        reinterpret_cast<const xcb_expose_event_t*>(event)->window != window_->winId()) {
+      return false;
     }
+    SetBackground(X11Connection(), xcb_window_t(window_->winId()), XCB_BACK_PIXMAP_NONE);
+    qApp->removeNativeEventFilter(this);
     return false;
   }
 

@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 #include <cstdio>
 #include <sys/resource.h>
 

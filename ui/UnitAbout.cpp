@@ -10,7 +10,6 @@
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTextBrowser>
-#include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <utility>
@@ -22,6 +21,7 @@
 #include "ExecOver.h"
 #include "Pictures.h"
 #include "Placement.h"
+#include "WindowHints.h"
 
 using namespace balance3;
 
@@ -81,6 +81,7 @@ TFormAbout::TFormAbout(const QString& pagePath, QWidget* parent)
   setObjectName("FormAbout");
   setWindowTitle("About");
   IconOnShowing(this, PaintRisingSun);
+  PaintBeforeMapping(this);
   setFont(Arial(11));
   resize(888, 441);  // a 902 x 479 window with the usual frame
 
@@ -171,6 +172,16 @@ void TFormAbout::Help() {
   lastPlace_ = geometry();
 }
 
+// Qt's first place centres the window over its opener, and keeps the frame
+// it reckons with inside the screen; but a new native window has no frame
+// yet, so Qt puts the client area where it meant the frame to be. On a
+// screen the window fills (a small or scaled one), the frame then starts
+// above the screen's top edge.
+void TFormAbout::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (!lastPlace_.isValid()) KeepOnScreen(this);
+}
+
 // A manual in the working directory comes first, as the shell would find it
 // there; then the installed one, so that the manual opens however the
 // program was started.
@@ -183,10 +194,5 @@ void TFormAbout::Button1Click() {
 }
 
 bool TFormAbout::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::Paint && pendingPage_ && !pageQueued_) {
-    pageQueued_ = true;
-    // A window is painted whole in one go: the page comes after that.
-    QTimer::singleShot(0, this, &TFormAbout::LoadPage);
-  }
   return PreviewKeys(*this, watched, event, kKeys) || QDialog::eventFilter(watched, event);
 }

@@ -1,6 +1,7 @@
 #include <QAccessible>
 #include <QGroupBox>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QStyleOptionGroupBox>
 #include <QTextEdit>
 
@@ -298,6 +299,14 @@ class MainWindowTest : public QObject {
     QTest::mouseClick(ui.field("EditF33"), Qt::LeftButton);
     QCOMPARE(focused()->objectName(), "EditF33");
     QCOMPARE(ui.field("EditF33")->text(), "");
+  }
+
+  void aClickedFieldScrollsIntoViewWhole() {
+    ui.form().resize(600, 300);
+    QWidget* viewport = ui.form().findChild<QScrollArea*>()->viewport();
+    QWidget* field = ui.field("EditF33");  // at the bottom right, out of view
+    QTest::mouseClick(field, Qt::LeftButton);
+    QVERIFY(viewport->rect().contains(QRect(field->mapTo(viewport, QPoint()), field->size())));
   }
 
   void focusReturningFromAWarningKeepsTheText() {

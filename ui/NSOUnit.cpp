@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "FocusMark.h"
+#include "CommandButton.h"
 #include "KeyPreview.h"
 #include "Look.h"
 #include "ExecOver.h"
@@ -53,12 +53,8 @@ TNSOForm::TNSOForm(QWidget* parent)
   image->setAccessibleName("Warning sign");
   image->setGeometry(115, 23, 70, 50);
 
-  Button1 = new QPushButton("OK", this);
-  Button1->setObjectName("Button1");
-  Button1->setAccessibleName("OK, close the warning");
-  Button1->setGeometry(107, 85, 81, 27);
+  Button1 = CommandButton("Button1", "OK", "OK, close the warning", QRect(107, 85, 81, 27), this);
   Button1->setDefault(true);
-  FocusMark::Attach(Button1);
   connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
 
   qApp->installEventFilter(this);

@@ -8,8 +8,8 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
+#include "CommandButton.h"
 #include "FieldEdit.h"
-#include "FocusMark.h"
 #include "InfoStrip.h"
 #include "KeyPreview.h"
 #include "Look.h"
@@ -253,13 +253,9 @@ QWidget* TForm1::CreateButtonRow(QWidget* parent) {
       {&Button3, "Button3", 628, "F1 - Help", "Help, F1", &TForm1::Button3Click},
   };
   for (const auto& b : buttons) {
-    *b.button = new QPushButton(b.caption, row);
-    (*b.button)->setObjectName(b.name);
-    (*b.button)->setAccessibleName(b.accessibleName);
+    *b.button = CommandButton(b.name, b.caption, b.accessibleName, QRect(b.left, 20, 183, 49), row);
     (*b.button)->setFont(Arial(20, true));
-    (*b.button)->setGeometry(b.left, 20, 183, 49);
     connect(*b.button, &QPushButton::clicked, this, b.command);
-    FocusMark::Attach(*b.button);
   }
   return row;
 }

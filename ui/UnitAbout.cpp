@@ -14,7 +14,7 @@
 #include <QVBoxLayout>
 #include <utility>
 
-#include "FocusMark.h"
+#include "CommandButton.h"
 #include "HelpBrowser.h"
 #include "KeyPreview.h"
 #include "Look.h"
@@ -41,13 +41,9 @@ QWidget* Panel(QWidget* parent, int height) {
 
 QPushButton* PanelButton(const char* name, const char* caption, const char* accessibleName,
                          QRect geometry, QWidget* parent) {
-  auto* button = new QPushButton(caption, parent);
-  button->setObjectName(name);
-  button->setAccessibleName(accessibleName);
+  QPushButton* button = CommandButton(name, caption, accessibleName, geometry, parent);
   button->setFont(Arial(20, true));
   button->setAutoDefault(false);
-  button->setGeometry(geometry);
-  FocusMark::Attach(button);
   return button;
 }
 

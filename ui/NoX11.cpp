@@ -13,6 +13,8 @@ void MarkTransientOnX11(const QWindow*) {}
 
 void NameDesktopEntryOnX11(const QWindow*) {}
 
+QMargins FrameBeforeMapping(QWindow*) { return {}; }
+
 bool IsFrameExtentsChange(const QByteArray&, const void*, const QWindow*) { return false; }
 
 void PaintBeforeMapping(QWidget*) {}

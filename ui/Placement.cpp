@@ -25,12 +25,14 @@ bool IsFrame(QMargins margins) {
 // first mapping a native window has no frame yet, and a hidden dialog gets a
 // new native window at each showing (a hidden one may still report the frame
 // it had when maximised); a window of ours on screen has the frame, since the
-// window manager decorates them alike.
-QMargins ExpectedFrame() {
+// window manager decorates them alike. With none on screen, the window
+// manager is asked, so that the first window appears where it stays.
+QMargins ExpectedFrame(QWidget* window) {
   for (const QWindow* other : QGuiApplication::topLevelWindows()) {
     if (other->isVisible() && IsFrame(other->frameMargins())) return other->frameMargins();
   }
-  return {};
+  window->winId();
+  return FrameBeforeMapping(window->windowHandle());
 }
 
 // `frame` moved into `area`; one larger than the area keeps its title bar
@@ -105,7 +107,7 @@ class PlaceAgainWhenFramed : public QObject, public QAbstractNativeEventFilter {
 }  // namespace
 
 void CenterOnScreen(QWidget* window) {
-  const QMargins frame = ExpectedFrame();
+  const QMargins frame = ExpectedFrame(window);
   Place(window, frame);
   new PlaceAgainWhenFramed(window, frame);
 }
@@ -113,7 +115,7 @@ void CenterOnScreen(QWidget* window) {
 void KeepOnScreen(QWidget* window) {
   const QScreen* screen = QGuiApplication::primaryScreen();
   if (!screen) return;
-  const QMargins margins = ExpectedFrame();
+  const QMargins margins = ExpectedFrame(window);
   const QRect frame = window->geometry().marginsAdded(margins);
   const QRect inside = Inside(frame, screen->availableGeometry());
   if (inside != frame) window->setGeometry(inside.marginsRemoved(margins));
@@ -122,7 +124,7 @@ void KeepOnScreen(QWidget* window) {
 void FitOnScreen(QWidget* window) {
   const QScreen* screen = QGuiApplication::primaryScreen();
   if (!screen) return;
-  const QSize room = screen->availableGeometry().size().shrunkBy(ExpectedFrame());
+  const QSize room = screen->availableGeometry().size().shrunkBy(ExpectedFrame(window));
   window->resize(window->size().boundedTo(room));
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QMargins>
 
 class QWidget;
 class QWindow;
@@ -22,6 +23,11 @@ void MarkTransientOnX11(const QWindow* window);
 // the application's name there instead, which the accessibility tools show
 // as the program's name and so stays as it is.
 void NameDesktopEntryOnX11(const QWindow* window);
+
+// The frame the window manager will put around `window` once it is mapped,
+// asked of it beforehand (_NET_REQUEST_FRAME_EXTENTS), in the window's own
+// pixels; none where the window manager does not answer at once.
+QMargins FrameBeforeMapping(QWindow* window);
 
 // Whether the native event says that the window manager has set the frame
 // around `window` (its _NET_FRAME_EXTENTS property).

@@ -27,12 +27,14 @@ X11Ids AskServer() {
   const auto protocols = AskAtom(connection, "WM_PROTOCOLS");
   const auto deleteWindow = AskAtom(connection, "WM_DELETE_WINDOW");
   const auto frameExtents = AskAtom(connection, "_NET_FRAME_EXTENTS");
+  const auto requestFrameExtents = AskAtom(connection, "_NET_REQUEST_FRAME_EXTENTS");
   const Owned<xcb_query_extension_reply_t> xinput(
       xcb_query_extension_reply(connection, xinputCookie, nullptr), &std::free);
   if (xinput && xinput->present) ids.xinputOpcode = xinput->major_opcode;
   ids.protocols = Atom(connection, protocols);
   ids.deleteWindow = Atom(connection, deleteWindow);
   ids.frameExtents = Atom(connection, frameExtents);
+  ids.requestFrameExtents = Atom(connection, requestFrameExtents);
   return ids;
 }
 

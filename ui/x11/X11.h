@@ -22,6 +22,7 @@ struct X11Ids {
   xcb_atom_t protocols = XCB_ATOM_NONE;
   xcb_atom_t deleteWindow = XCB_ATOM_NONE;
   xcb_atom_t frameExtents = XCB_ATOM_NONE;
+  xcb_atom_t requestFrameExtents = XCB_ATOM_NONE;  // none: no window manager offers it
 };
 
 // Asked of the server once, at the first call, in one round trip.

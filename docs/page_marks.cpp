@@ -5,6 +5,8 @@
 #include <QSet>
 #include <stdexcept>
 
+#include "Palette.h"
+
 namespace balance3::help {
 namespace {
 
@@ -111,8 +113,19 @@ void AddRotor(QHash<QString, QString>& values, const PageFacts& facts) {
   }
 }
 
+// The style sheet's colours, so that the page and its pictures share one
+// palette.
+void AddColours(QHash<QString, QString>& values) {
+  values["colour.text"] = palette::kPageText.name();
+  values["colour.heading"] = palette::kPageHeading.name();
+  values["colour.tablehead"] = palette::kPageTableHead.name();
+  values["colour.rule"] = palette::kPageRule.name();
+  values["colour.note"] = palette::kPageNote.name();
+}
+
 QHash<QString, QString> MarkValues(const PageFacts& facts) {
   QHash<QString, QString> values;
+  AddColours(values);
   AddExample(values, facts);
   AddSplit(values, facts);
   AddRotor(values, facts);
@@ -132,23 +145,6 @@ QString ReplaceEach(const QString& text, const QRegularExpression& pattern, Repl
   }
   result += QStringView(text).mid(done);
   return result;
-}
-
-QString FillMarks(const QString& page, const PageFacts& facts) {
-  static const QRegularExpression mark(R"(\{\{([^{}]*)\}\})");
-  const QHash<QString, QString> values = MarkValues(facts);
-  const QString filled = ReplaceEach(page, mark, [&](const QRegularExpressionMatch& match) {
-    const auto value = values.constFind(match.captured(1));
-    if (value == values.cend()) {
-      throw std::runtime_error("unknown mark " + match.captured(0).toStdString());
-    }
-    return *value;
-  });
-  const qsizetype open = filled.indexOf("{{");
-  if (open >= 0) {
-    throw std::runtime_error("a mark without its }}: " + filled.mid(open, 40).toStdString());
-  }
-  return filled;
 }
 
 QString SizePictures(const QString& page) {
@@ -173,6 +169,23 @@ QString SizePictures(const QString& page) {
 }
 
 }  // namespace
+
+QString FillMarks(const QString& page, const PageFacts& facts) {
+  static const QRegularExpression mark(R"(\{\{([^{}]*)\}\})");
+  const QHash<QString, QString> values = MarkValues(facts);
+  const QString filled = ReplaceEach(page, mark, [&](const QRegularExpressionMatch& match) {
+    const auto value = values.constFind(match.captured(1));
+    if (value == values.cend()) {
+      throw std::runtime_error("unknown mark " + match.captured(0).toStdString());
+    }
+    return *value;
+  });
+  const qsizetype open = filled.indexOf("{{");
+  if (open >= 0) {
+    throw std::runtime_error("a mark without its }}: " + filled.mid(open, 40).toStdString());
+  }
+  return filled;
+}
 
 QString FillPage(const QString& source, const PageFacts& facts) {
   return SizePictures(FillMarks(source, facts));

@@ -72,7 +72,7 @@ void AddExample(QHash<QString, QString>& values, const PageFacts& facts) {
     }
   }
   // Run0's phase at sensor 1 as an instrument that shows -180° to +180° gives it.
-  const double phase = TypedReading(0, 0, Quantity::Phase).toDouble();
+  const double phase = ExampleReadings()[0][0].angle;
   values["r0.s1.phase"] = Fixed(phase, 0);
   values["r0.s1.signed"] = Fixed(phase > 180 ? phase - 360 : phase, 0);
   values["trial.grams"] = Fixed(facts.trialGrams, 0);

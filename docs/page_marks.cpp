@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "Palette.h"
+#include "page_text.h"
 
 namespace balance3::help {
 namespace {
@@ -131,20 +132,6 @@ QHash<QString, QString> MarkValues(const PageFacts& facts) {
   AddRotor(values, facts);
   AddTrim(values, facts);
   return values;
-}
-
-// Rewrites every match of `pattern` in `text` with what `replace` makes of it.
-template <typename Replace>
-QString ReplaceEach(const QString& text, const QRegularExpression& pattern, Replace replace) {
-  QString result;
-  qsizetype done = 0;
-  for (const QRegularExpressionMatch& match : pattern.globalMatch(text)) {
-    result += QStringView(text).mid(done, match.capturedStart() - done);
-    result += replace(match);
-    done = match.capturedEnd();
-  }
-  result += QStringView(text).mid(done);
-  return result;
 }
 
 QString SizePictures(const QString& page) {

@@ -3,10 +3,10 @@
 # so a machine that has everything pays one dpkg-query and prints nothing.
 set -euo pipefail
 
-build=(cmake make g++ pkg-config qt6-base-dev libxcb1-dev fonts-liberation)
+build=(cmake make g++ pkg-config qt6-base-dev libxcb1-dev fonts-liberation weasyprint)
 declare -A extra=(
   [build]=""
-  [test]="libgtest-dev desktop-file-utils appstream xvfb openbox metacity xdotool x11-utils weston mutter qt6-wayland dbus-daemon at-spi2-core python3-pyatspi"
+  [test]="libgtest-dev qpdf desktop-file-utils appstream xvfb openbox metacity xdotool x11-utils weston mutter qt6-wayland dbus-daemon at-spi2-core python3-pyatspi"
   [bench]="libbenchmark-dev python3 xvfb"
   [package]="dpkg-dev file"
   [fuzz]="clang libclang-rt-dev"
@@ -18,6 +18,10 @@ goal=${1:-build}
 [[ -v "extra[$goal]" ]] || { echo "install-deps: unknown goal '$goal'" >&2; exit 2; }
 # shellcheck disable=SC2206
 wanted=(${extra[$goal]})
+# KDE's widget style for Qt 6 comes with Debian 13; Debian 12's is for Qt 5.
+if [[ $goal == test ]] && (. /etc/os-release && ((${VERSION_ID:-99} >= 13))); then
+  wanted+=(kde-style-breeze)
+fi
 # A Debian root builds in itself: the host needs nothing else for it.
 [[ $goal == debian-root ]] || wanted+=("${build[@]}")
 

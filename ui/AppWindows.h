@@ -4,6 +4,7 @@
 #include <QWindow>
 
 #include "AccessibleWindows.h"
+#include "FirstExposure.h"
 #include "ModalKeeper.h"
 #include "ModalRecall.h"
 #include "NSOUnit.h"
@@ -30,6 +31,7 @@ struct AppWindows {
     QObject::connect(&form1, &TForm1::helpRequested, &formAbout, &TFormAbout::Help);
     QObject::connect(&nsoForm, &TNSOForm::helpRequested, &formAbout, &TFormAbout::Help);
     QObject::connect(&formAbout, &TFormAbout::warningRequested, &nsoForm, &TNSOForm::ShowWarning);
+    balance3::AfterFirstExposure(&form1, [this] { formAbout.LoadPage(); });
     // Window managers keep a window above the one it is transient for. A
     // parent widget would do the same but lets Qt place the help window,
     // whose first place is the window system's choice. Each showing makes a

@@ -10,6 +10,7 @@
 #include "ExecOver.h"
 #include "Placement.h"
 #include "Pictures.h"
+#include "WindowHints.h"
 
 using namespace balance3;
 
@@ -34,6 +35,7 @@ TNSOForm::TNSOForm(QWidget* parent)
   setObjectName("NSOForm");
   setWindowTitle("Warning !!!");
   IconOnShowing(this, PaintGear);
+  PaintBeforeMapping(this);
   setFont(Arial(11));
   SetColours(this, palette::kWarning);
   resize(kClientSize);

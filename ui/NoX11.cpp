@@ -15,4 +15,6 @@ void NameDesktopEntryOnX11(const QWindow*) {}
 
 bool IsFrameExtentsChange(const QByteArray&, const void*, const QWindow*) { return false; }
 
+void PaintBeforeMapping(QWidget*) {}
+
 }  // namespace balance3

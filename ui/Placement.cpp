@@ -33,6 +33,15 @@ QMargins ExpectedFrame() {
   return {};
 }
 
+// `frame` moved into `area`; one larger than the area keeps its title bar
+// where the user can reach it.
+QRect Inside(QRect frame, QRect area) {
+  frame.moveRight(std::min(frame.right(), area.right()));
+  frame.moveBottom(std::min(frame.bottom(), area.bottom()));
+  frame.moveTopLeft({std::max(frame.left(), area.left()), std::max(frame.top(), area.top())});
+  return frame;
+}
+
 // Puts the frame of `window`, as `margins` around it, in the middle of the
 // primary screen's free area.
 void Place(QWidget* window, QMargins margins) {
@@ -41,12 +50,9 @@ void Place(QWidget* window, QMargins margins) {
   const QRect area = screen->availableGeometry();
   QRect frame = QRect(QPoint(), window->size()).marginsAdded(margins);
   frame.moveCenter(area.center());
-  // A window larger than the screen keeps its title bar where the user can
-  // reach it.
-  frame.moveTopLeft({std::max(frame.left(), area.left()), std::max(frame.top(), area.top())});
   // Placed by its client area: QWidget::move() converts a frame position
   // with the frame the window had last, which is stale after a maximisation.
-  window->setGeometry(frame.marginsRemoved(margins));
+  window->setGeometry(Inside(frame, area).marginsRemoved(margins));
 }
 
 // A window is placed before the window manager has framed it, with the frame
@@ -102,6 +108,15 @@ void CenterOnScreen(QWidget* window) {
   const QMargins frame = ExpectedFrame();
   Place(window, frame);
   new PlaceAgainWhenFramed(window, frame);
+}
+
+void KeepOnScreen(QWidget* window) {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (!screen) return;
+  const QMargins margins = ExpectedFrame();
+  const QRect frame = window->geometry().marginsAdded(margins);
+  const QRect inside = Inside(frame, screen->availableGeometry());
+  if (inside != frame) window->setGeometry(inside.marginsRemoved(margins));
 }
 
 void FitOnScreen(QWidget* window) {

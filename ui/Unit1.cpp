@@ -16,6 +16,7 @@
 #include "Placement.h"
 #include "Pictures.h"
 #include "ResultLabel.h"
+#include "WindowHints.h"
 #include "format.h"
 #include "messages.h"
 
@@ -131,6 +132,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
   setObjectName("Form1");
   setWindowTitle("Balancing calculator for 3 planes of correction");
   IconOnShowing(this, PaintRisingSun);
+  PaintBeforeMapping(this);
   setFont(Arial(11));
   SetColours(this, palette::kMainWindow);
 
@@ -166,6 +168,8 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
   FitOnScreen(this);
   CenterOnScreen(this);
   Button1->setFocus();
+  connect(qApp, &QApplication::focusChanged, this,
+          [this](QWidget*, QWidget* now) { ShowWhole(now); });
   qApp->installEventFilter(this);
 }
 
@@ -173,6 +177,7 @@ QWidget* TForm1::CreateGroup(int index, QWidget* parent) {
   const Band& band = kBands[index];
   auto* group = new QGroupBox(band.caption, parent);
   group->setObjectName(band.name);
+  group->setStyle(DesignStyle());
   group->setFont(Arial(15, true));
   SetColours(group, band.colours);
   group->setFixedHeight(band.height);
@@ -312,15 +317,12 @@ void TForm1::Button3Click() { emit helpRequested(); }
 // The scroll area itself brings only a field's text cursor into view; the
 // user wants to see the whole field, and the whole button.
 void TForm1::ShowWhole(QWidget* control) {
-  if (!scroller_->widget()->isAncestorOf(control)) return;
+  if (!control || !scroller_->widget()->isAncestorOf(control)) return;
   const QPoint centre = control->mapTo(scroller_->widget(), control->rect().center());
   scroller_->ensureVisible(centre.x(), centre.y(), control->width() / 2 + 8,
                            control->height() / 2 + 8);
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::FocusIn && watched->isWidgetType()) {
-    ShowWhole(static_cast<QWidget*>(watched));
-  }
   return PreviewKeys(*this, watched, event, kKeys) || QWidget::eventFilter(watched, event);
 }

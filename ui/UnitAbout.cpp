@@ -10,7 +10,6 @@
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTextBrowser>
-#include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <utility>
@@ -22,6 +21,7 @@
 #include "ExecOver.h"
 #include "Pictures.h"
 #include "Placement.h"
+#include "WindowHints.h"
 
 using namespace balance3;
 
@@ -29,6 +29,8 @@ namespace {
 
 constexpr const char* kHelpPage = "vantrel.html";
 constexpr const char* kManual = BALANCE3_MANUAL_NAME;
+// Where the package installs the manual, from the program's folder.
+constexpr const char* kInstalledManual = BALANCE3_MANUAL_FROM_PROGRAM "/" BALANCE3_MANUAL_NAME;
 
 QWidget* Panel(QWidget* parent, int height) {
   auto* panel = new QWidget(parent);
@@ -79,6 +81,7 @@ TFormAbout::TFormAbout(const QString& pagePath, QWidget* parent)
   setObjectName("FormAbout");
   setWindowTitle("About");
   IconOnShowing(this, PaintRisingSun);
+  PaintBeforeMapping(this);
   setFont(Arial(11));
   resize(888, 441);  // a 902 x 479 window with the usual frame
 
@@ -129,7 +132,11 @@ QString TFormAbout::HelpPagePath() {
 // seen only in this window: creation only names it, like a browser told where
 // to go, and it is read once the main window is on the screen, but never past
 // this window's showing.
-void TFormAbout::FormCreate(const QString& pagePath) { pendingPage_ = pagePath; }
+void TFormAbout::FormCreate(const QString& pagePath) {
+  pendingPage_ = pagePath;
+  // The package installs the page beside the program: the page's folder is the program's.
+  installedManual_ = QDir::cleanPath(QFileInfo(pagePath).dir().absoluteFilePath(kInstalledManual));
+}
 
 void TFormAbout::LoadPage() {
   if (!pendingPage_) return;
@@ -165,18 +172,27 @@ void TFormAbout::Help() {
   lastPlace_ = geometry();
 }
 
+// Qt's first place centres the window over its opener, and keeps the frame
+// it reckons with inside the screen; but a new native window has no frame
+// yet, so Qt puts the client area where it meant the frame to be. On a
+// screen the window fills (a small or scaled one), the frame then starts
+// above the screen's top edge.
+void TFormAbout::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (!lastPlace_.isValid()) KeepOnScreen(this);
+}
+
+// A manual in the working directory comes first, as the shell would find it
+// there; then the installed one, so that the manual opens however the
+// program was started.
 void TFormAbout::Button1Click() {
-  const QString path = QDir::current().absoluteFilePath(kManual);
+  QString path = QDir::current().absoluteFilePath(kManual);
+  if (!QFileInfo::exists(path)) path = installedManual_;
   const bool opened = QFileInfo::exists(path) && !NoPdfViewer() &&
                       QDesktopServices::openUrl(QUrl::fromLocalFile(path));
   if (!opened) emit warningRequested("Manual not found");
 }
 
 bool TFormAbout::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::Paint && pendingPage_ && !pageQueued_) {
-    pageQueued_ = true;
-    // A window is painted whole in one go: the page comes after that.
-    QTimer::singleShot(0, this, &TFormAbout::LoadPage);
-  }
   return PreviewKeys(*this, watched, event, kKeys) || QDialog::eventFilter(watched, event);
 }

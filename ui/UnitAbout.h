@@ -7,8 +7,8 @@ class QPushButton;
 class QTextBrowser;
 
 // The help window: the local help page in a browser, and the manual command.
-// Created once, hidden. The page is loaded once the first window of the
-// program has been painted, and in any case before this window is shown.
+// Created once, hidden. The page is read when LoadPage is called, and in any
+// case before this window is shown.
 class TFormAbout : public QDialog {
   Q_OBJECT
 
@@ -23,8 +23,12 @@ class TFormAbout : public QDialog {
   // open window to the front.
   void Help();
 
-  // Opens the manual from the working directory in the desktop's viewer.
+  // Opens the manual from the working directory, or else the installed one,
+  // in the desktop's viewer.
   void Button1Click();
+
+  // Reads the page named at creation, once; later calls do nothing.
+  void LoadPage();
 
   static QString HelpPagePath();
 
@@ -36,15 +40,15 @@ class TFormAbout : public QDialog {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   void FormCreate(const QString& pagePath);
-  void LoadPage();
 
   QTextBrowser* WebBrowser1;
   QPushButton* Button1;
   QPushButton* Button5;
   QRect lastPlace_;  // client area at the last closing; none before the first
   std::optional<QString> pendingPage_;  // the page's path until it is loaded
-  bool pageQueued_ = false;  // to be loaded once the paint under way is done
+  QString installedManual_;  // where the package puts the manual
 };

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 
+class QWidget;
 class QWindow;
 
 // What the windows write to and read from the X server beneath Qt. Built
@@ -26,5 +27,13 @@ void NameDesktopEntryOnX11(const QWindow* window);
 // around `window` (its _NET_FRAME_EXTENTS property).
 bool IsFrameExtentsChange(const QByteArray& eventType, const void* message,
                           const QWindow* window);
+
+// Qt gives its X windows no background: at each mapping the screen goes on
+// showing what lay beneath (black at start-up, the opener under a dialog)
+// until the program has painted, which at start-up takes the whole first
+// paint, fonts and all. So `window` is rendered before each mapping and the
+// picture handed to the X server as the window's background, which the
+// server draws as it maps the window: its content comes first.
+void PaintBeforeMapping(QWidget* window);
 
 }  // namespace balance3

@@ -277,6 +277,19 @@ class DesktopTest : public QObject {
     QVERIFY2(view.frame.left() >= 0 && view.frame.top() >= 0,
              qPrintable(Where("main window", view)));
     if (view.frame.height() > ScreenSize().height()) QCOMPARE(view.frame.top(), 0);
+    // Help fits such a screen, and lies wholly on it.
+    Script script;
+    script.then("the main window", [] { return true; }, [] { XDo({"key", "F1"}); })
+        .then("help", [this] { return Ready(help()); },
+              [this] {
+                const XView help = ViewOf(this->help());
+                QVERIFY2(QRect(QPoint(), ScreenSize()).contains(help.frame),
+                         qPrintable(Where("help", help)));
+                XDo({"key", "F10"});
+              })
+        .then("help closed", [this] { return !help().isVisible() && Ready(form()); }, [] {});
+    const QString failure = script.run();
+    QVERIFY2(failure.isEmpty(), qPrintable(failure));
   }
 };
 

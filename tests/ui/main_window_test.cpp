@@ -1,6 +1,8 @@
 #include <QAccessible>
 #include <QGroupBox>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QStyleOptionGroupBox>
 #include <QTextEdit>
 
 #include "UiFixture.h"
@@ -117,6 +119,26 @@ class MainWindowTest : public QObject {
     QVERIFY2(faint.isEmpty(), qPrintable(faint.join(", ")));
   }
 
+  void bandTitlesStandAtTheLeftClearOfThePlaneTags() {
+    const QByteArray wanted = qgetenv("QT_STYLE_OVERRIDE").toLower();
+    QVERIFY2(wanted.isEmpty() || qApp->style()->name() == wanted, "the desktop's style is missing");
+    for (QGroupBox* band : ui.form().findChildren<QGroupBox*>()) {
+      QStyleOptionGroupBox option;
+      option.initFrom(band);
+      option.text = band->title();
+      option.textAlignment = band->alignment();
+      option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
+      const QRect title =
+          band->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, band);
+      // At the left, and clear of the tags of planes 2 and 3 (plane 1's
+      // stands just below it).
+      const auto tags = band->findChildren<QLabel*>();
+      const auto plane2 = std::find_if(tags.begin(), tags.end(),
+                                       [](const QLabel* tag) { return tag->text() == "plane2"; });
+      QVERIFY(plane2 != tags.end());
+      QVERIFY2(title.left() < 20 && title.right() < (*plane2)->x(), qPrintable(band->title()));
+    }
+  }
   void calculateRightAfterStartShowsTheExample() {
     QTest::keyClick(&ui.form(), Qt::Key_F9);
     QCOMPARE(ui.results(), kExample);
@@ -277,6 +299,14 @@ class MainWindowTest : public QObject {
     QTest::mouseClick(ui.field("EditF33"), Qt::LeftButton);
     QCOMPARE(focused()->objectName(), "EditF33");
     QCOMPARE(ui.field("EditF33")->text(), "");
+  }
+
+  void aClickedFieldScrollsIntoViewWhole() {
+    ui.form().resize(600, 300);
+    QWidget* viewport = ui.form().findChild<QScrollArea*>()->viewport();
+    QWidget* field = ui.field("EditF33");  // at the bottom right, out of view
+    QTest::mouseClick(field, Qt::LeftButton);
+    QVERIFY(viewport->rect().contains(QRect(field->mapTo(viewport, QPoint()), field->size())));
   }
 
   void focusReturningFromAWarningKeepsTheText() {

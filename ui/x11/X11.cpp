@@ -1,16 +1,11 @@
 #include "X11.h"
 
 #include <QGuiApplication>
-#include <cstdlib>
 #include <cstring>
-#include <memory>
 
 namespace balance3 {
 
 namespace {
-
-template <typename Reply>
-using Owned = std::unique_ptr<Reply, decltype(&std::free)>;
 
 xcb_intern_atom_cookie_t AskAtom(xcb_connection_t* connection, const char* name) {
   return xcb_intern_atom(connection, true, std::strlen(name), name);

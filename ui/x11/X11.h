@@ -2,8 +2,15 @@
 
 #include <xcb/xcb.h>
 
+#include <cstdlib>
+#include <memory>
+
 // What the windows need of the X server beneath Qt, when they run on X11.
 namespace balance3 {
+
+// A reply of the server, which xcb allocates with malloc.
+template <typename Reply>
+using Owned = std::unique_ptr<Reply, decltype(&std::free)>;
 
 // The application's X connection; null on any other platform.
 xcb_connection_t* X11Connection();

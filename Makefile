@@ -22,6 +22,8 @@ export QT_NO_XDG_DESKTOP_PORTAL := 1
 export UBSAN_OPTIONS := print_stacktrace=1
 endif
 BUILD  ?= build
+# Configure's progress lines go to /dev/null below; its warnings, on stderr,
+# stay on screen.
 CONFIGURE = cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(CONFIG_EXTRA)
 
 .PHONY: all build run test bench screenshot package fuzz clean

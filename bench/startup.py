@@ -15,7 +15,7 @@ import subprocess
 import sys
 import time
 
-RUNS = int(os.environ.get("STARTUP_RUNS", "21"))
+RUNS = int(os.environ.get("STARTUP_RUNS", "31"))
 TARGET = 1.2
 
 

@@ -26,10 +26,13 @@ void ComputeEffectMatrix(const MeasurementSet& set, EffectMatrix& matrix) {
       const int run = weight + 1;
       const long double phase = set.F[plane][run];
       const long double v = set.V[plane][run];
+      // The difference's parts are stored as doubles before the threshold,
+      // the magnitude and the angle see them.
       const double x = static_cast<double>(v * std::cos(phase) - v0 * cos0);
       const double y = static_cast<double>(v * std::sin(phase) - v0 * sin0);
 
       EffectVector& e = matrix.vectors[plane][weight];
+      // From the stored parts, widened again; the magnitude is stored as a double.
       e.Magnitude = static_cast<double>(std::sqrt(
           static_cast<long double>(x) * x + static_cast<long double>(y) * y));
       if (const auto angle = PolarAngle(Thresholded(x), Thresholded(y), x, y)) {

@@ -37,6 +37,8 @@ std::vector<Warning> ReadMeasurements(const FieldTexts& texts,
 
     const bool phase = place.quantity == Quantity::Phase;
     double& slot = phase ? set.F[place.plane][place.run] : set.V[place.plane][place.run];
+    // The phase in radians is stored as a double, rounded from the product
+    // with the long double factor.
     slot = phase ? static_cast<double>(*read * kDegreesToRadians) : *read;
 
     // A negative value is reported but kept, and the scan goes on.

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cstdint>
+#include <limits>
 #include <string>
 
 namespace balance3 {
@@ -76,8 +77,9 @@ std::optional<double> ConvertShort(const Parts& parts) {
   constexpr double kPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                 1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
                                 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-  constexpr std::uint64_t kExactLimit = std::uint64_t(1) << 53;
-  constexpr int kMaxDigits = 15;
+  // Every integer of this many decimal digits is exact in a double, so the
+  // digit count alone keeps the mantissa exact.
+  constexpr int kMaxDigits = std::numeric_limits<double>::digits10;
   if (parts.intDigits.size() + parts.fracDigits.size() > kMaxDigits) {
     return std::nullopt;
   }
@@ -85,9 +87,7 @@ std::optional<double> ConvertShort(const Parts& parts) {
   for (char16_t c : parts.intDigits) mantissa = mantissa * 10 + (c - u'0');
   for (char16_t c : parts.fracDigits) mantissa = mantissa * 10 + (c - u'0');
   const long exponent = parts.exponent - static_cast<long>(parts.fracDigits.size());
-  if (mantissa >= kExactLimit || exponent < -22 || exponent > 22) {
-    return std::nullopt;
-  }
+  if (exponent < -22 || exponent > 22) return std::nullopt;
   double value = static_cast<double>(mantissa);
   value = exponent < 0 ? value / kPowers[-exponent] : value * kPowers[exponent];
   return parts.negative ? -value : value;

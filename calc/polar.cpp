@@ -7,7 +7,8 @@ namespace balance3 {
 std::optional<double> PolarAngle(double testRe, double testIm, double re,
                                  double im) {
   // The one-argument arctangent with the quadrant added by hand: results must
-  // stay in [-pi/2, 3pi/2], which atan2 would not give.
+  // stay in [-pi/2, 3pi/2], which atan2 would not give. Taken in long double
+  // and rounded once to double: angles are stored as doubles.
   if (testRe > 0) {
     return static_cast<double>(std::atan(static_cast<long double>(im) / re));
   }

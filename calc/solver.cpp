@@ -41,6 +41,8 @@ void NumeratorMatrix(const EffectMatrix& effects, const MeasurementSet& set,
     for (int column = 0; column < kPlanes; ++column) {
       m[row][column] = effects.vectors[row][column];
     }
+    // The half turn is added in long double; the angle is stored as a double,
+    // like every entry of the matrix.
     m[row][plane] = {set.V[row][0], static_cast<double>(set.F[row][0] + kPi)};
   }
 }
@@ -58,12 +60,16 @@ PolarDeterminant ComputeDeterminant(const PolarMatrix& m) {
       magnitude *= m[row][term.column[row]].Magnitude;
       angle += m[row][term.column[row]].Angle;
     }
+    // A term's magnitude and angle are stored as doubles before the sine and
+    // cosine are taken; the angle goes back to long double only for sinl/cosl.
     const double storedMagnitude = static_cast<double>(magnitude);
     const long double storedAngle = static_cast<double>(angle);
     re += term.sign * (storedMagnitude * std::cos(storedAngle));
     im += term.sign * (storedMagnitude * std::sin(storedAngle));
     d.termScale += storedMagnitude;
   }
+  // The parts are stored as doubles, and the magnitude and angle are taken of
+  // the stored parts; the magnitude is stored as a double too.
   d.Re = static_cast<double>(re);
   d.Im = static_cast<double>(im);
   d.Magnitude = static_cast<double>(std::sqrt(
@@ -100,7 +106,7 @@ SolveOutcome SolveCorrection(const EffectMatrix& effects,
 
     const long double mass =
         static_cast<long double>(dk.Magnitude) / d.Magnitude * set.TrialRef[plane];
-    outcome.result.Mass[plane] = static_cast<double>(mass);
+    outcome.result.Mass[plane] = static_cast<double>(mass);  // results are doubles
     if (!std::isfinite(outcome.result.Mass[plane])) {
       outcome.status = SolveStatus::OutOfRange;
       return outcome;
@@ -108,6 +114,8 @@ SolveOutcome SolveCorrection(const EffectMatrix& effects,
     // Both determinants are non-zero, so both have an angle.
     long double phi = static_cast<long double>(*dk.Angle) - *d.Angle;
     if (phi < 0) phi += kTwoPi;
+    // phi is kept in long double from the difference to the degrees; only
+    // the result is rounded.
     outcome.result.Angle[plane] = static_cast<double>(360.0L - phi * kRadiansToDegrees);
   }
   outcome.status = SolveStatus::Solved;

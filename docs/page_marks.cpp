@@ -5,6 +5,7 @@
 #include <QSet>
 #include <stdexcept>
 
+#include "Palette.h"
 #include "page_text.h"
 
 namespace balance3::help {
@@ -72,7 +73,7 @@ void AddExample(QHash<QString, QString>& values, const PageFacts& facts) {
     }
   }
   // Run0's phase at sensor 1 as an instrument that shows -180° to +180° gives it.
-  const double phase = TypedReading(0, 0, Quantity::Phase).toDouble();
+  const double phase = ExampleReadings()[0][0].angle;
   values["r0.s1.phase"] = Fixed(phase, 0);
   values["r0.s1.signed"] = Fixed(phase > 180 ? phase - 360 : phase, 0);
   values["trial.grams"] = Fixed(facts.trialGrams, 0);
@@ -113,30 +114,24 @@ void AddRotor(QHash<QString, QString>& values, const PageFacts& facts) {
   }
 }
 
+// The style sheet's colours, so that the page and its pictures share one
+// palette.
+void AddColours(QHash<QString, QString>& values) {
+  values["colour.text"] = palette::kPageText.name();
+  values["colour.heading"] = palette::kPageHeading.name();
+  values["colour.tablehead"] = palette::kPageTableHead.name();
+  values["colour.rule"] = palette::kPageRule.name();
+  values["colour.note"] = palette::kPageNote.name();
+}
+
 QHash<QString, QString> MarkValues(const PageFacts& facts) {
   QHash<QString, QString> values;
+  AddColours(values);
   AddExample(values, facts);
   AddSplit(values, facts);
   AddRotor(values, facts);
   AddTrim(values, facts);
   return values;
-}
-
-QString FillMarks(const QString& page, const PageFacts& facts) {
-  static const QRegularExpression mark(R"(\{\{([^{}]*)\}\})");
-  const QHash<QString, QString> values = MarkValues(facts);
-  const QString filled = ReplaceEach(page, mark, [&](const QRegularExpressionMatch& match) {
-    const auto value = values.constFind(match.captured(1));
-    if (value == values.cend()) {
-      throw std::runtime_error("unknown mark " + match.captured(0).toStdString());
-    }
-    return *value;
-  });
-  const qsizetype open = filled.indexOf("{{");
-  if (open >= 0) {
-    throw std::runtime_error("a mark without its }}: " + filled.mid(open, 40).toStdString());
-  }
-  return filled;
 }
 
 QString SizePictures(const QString& page) {
@@ -161,6 +156,23 @@ QString SizePictures(const QString& page) {
 }
 
 }  // namespace
+
+QString FillMarks(const QString& page, const PageFacts& facts) {
+  static const QRegularExpression mark(R"(\{\{([^{}]*)\}\})");
+  const QHash<QString, QString> values = MarkValues(facts);
+  const QString filled = ReplaceEach(page, mark, [&](const QRegularExpressionMatch& match) {
+    const auto value = values.constFind(match.captured(1));
+    if (value == values.cend()) {
+      throw std::runtime_error("unknown mark " + match.captured(0).toStdString());
+    }
+    return *value;
+  });
+  const qsizetype open = filled.indexOf("{{");
+  if (open >= 0) {
+    throw std::runtime_error("a mark without its }}: " + filled.mid(open, 40).toStdString());
+  }
+  return filled;
+}
 
 QString FillPage(const QString& source, const PageFacts& facts) {
   return SizePictures(FillMarks(source, facts));

@@ -39,25 +39,24 @@ void PaintRisingSun(QPainter& p, const QRectF& a) {
   const double horizon = a.top() + h * 0.68;
 
   QLinearGradient sky(a.topLeft(), QPointF(a.left(), horizon));
-  sky.setColorAt(0, QColor(0x1E, 0x5B, 0xC6));
-  sky.setColorAt(1, QColor(0x7F, 0xB8, 0xF0));
+  sky.setColorAt(0, palette::kSkyHigh);
+  sky.setColorAt(1, palette::kSkyLow);
   p.fillRect(QRectF(a.left(), a.top(), w, horizon - a.top()), sky);
 
   const QPointF centre(a.left() + w / 2, horizon);
   const double radius = w * 0.24;
-  p.setPen(QPen(QColor(0xFF, 0xD4, 0x00), qMax(1.0, w / 28), Qt::SolidLine,
-                Qt::RoundCap));
+  p.setPen(QPen(palette::kSunRay, qMax(1.0, w / 28), Qt::SolidLine, Qt::RoundCap));
   for (int i = 0; i <= 8; ++i) {
     const double angle = qDegreesToRadians(180.0 + i * 22.5);
     const QPointF dir(qCos(angle), qSin(angle));
     p.drawLine(centre + dir * radius * 1.3, centre + dir * radius * 1.75);
   }
   p.setPen(Qt::NoPen);
-  p.setBrush(QColor(0xFF, 0xE0, 0x1A));
+  p.setBrush(palette::kSun);
   p.drawEllipse(centre, radius, radius);
 
   QLinearGradient ground(QPointF(a.left(), horizon), a.bottomLeft());
-  ground.setColorAt(0, QColor(0x3C, 0xB0, 0x3C));
+  ground.setColorAt(0, palette::kGroundGreenLit);
   ground.setColorAt(1, palette::kGroundGreen);
   p.fillRect(QRectF(a.left(), horizon, w, a.bottom() - horizon), ground);
 }
@@ -87,7 +86,7 @@ void PaintGear(QPainter& p, const QRectF& a) {
   QLinearGradient metal(a.topLeft(), a.bottomRight());
   metal.setColorAt(0, palette::kSteel);
   metal.setColorAt(1, palette::kSteelShade);
-  p.setPen(QPen(QColor(0x40, 0x40, 0x40), qMax(1.0, outer / 16)));
+  p.setPen(QPen(palette::kSteelEdge, qMax(1.0, outer / 16)));
   p.setBrush(metal);
   p.drawPath(wheel);
 }
@@ -98,7 +97,7 @@ void PaintWarningSign(QPainter& p, const QRectF& a) {
   const QPointF c = a.center() - QPointF(radius * 0.06, radius * 0.06);
 
   p.setPen(Qt::NoPen);
-  p.setBrush(QColor(0x80, 0x80, 0x80));
+  p.setBrush(palette::kSignShadow);
   p.drawEllipse(c + QPointF(radius * 0.14, radius * 0.14), radius, radius);
 
   QRadialGradient red(c - QPointF(radius * 0.3, radius * 0.3), radius * 1.3);
@@ -108,7 +107,7 @@ void PaintWarningSign(QPainter& p, const QRectF& a) {
   p.drawEllipse(c, radius, radius);
 
   const double arm = radius * 0.45;
-  p.setPen(QPen(Qt::white, radius * 0.22, Qt::SolidLine, Qt::RoundCap));
+  p.setPen(QPen(palette::kWhite, radius * 0.22, Qt::SolidLine, Qt::RoundCap));
   p.drawLine(c + QPointF(-arm, -arm), c + QPointF(arm, arm));
   p.drawLine(c + QPointF(-arm, arm), c + QPointF(arm, -arm));
 }

@@ -114,7 +114,7 @@ void Disc(QPainter& p, const QPointF& centre, double radius) {
   p.setPen(QPen(palette::kSteelShade, 1.5));
   p.setBrush(metal);
   p.drawEllipse(centre, radius, radius);
-  p.setBrush(QColor(0x90, 0x90, 0x90));
+  p.setBrush(palette::kHub);
   p.drawEllipse(centre, radius * 0.16, radius * 0.16);
   p.restore();
 }

@@ -42,7 +42,7 @@ void Half(QPainter& p, double left, const Convention& convention, const Correcti
   Text(p, OnClock(centre, kRadius - 46, angle / 2), Qt::AlignCenter,
        QString("<b>%1°</b>").arg(AsShown(weight.angle)), 14, colour);
 
-  p.setPen(QPen(Qt::white, 1.5));
+  p.setPen(QPen(palette::kWhite, 1.5));
   p.setBrush(colour);
   p.drawEllipse(OnClock(centre, kRadius - 10, angle), 8, 8);
   const int side = convention.sign > 0 ? Qt::AlignLeft : Qt::AlignRight;

@@ -27,7 +27,7 @@ QLinearGradient Metal(double top, double bottom) {
 
 void Ground(QPainter& p) {
   p.setPen(Qt::NoPen);
-  p.setBrush(QColor(0xE4, 0xE9, 0xF0));
+  p.setBrush(palette::kFloor);
   p.drawRect(QRectF(16, kGroundY, 608, 12));
   p.setPen(QPen(palette::kPageRule, 1.5));
   p.drawLine(QPointF(16, kGroundY), QPointF(624, kGroundY));
@@ -52,7 +52,7 @@ void Shaft(QPainter& p) {
 
 void Bearing(QPainter& p, double x) {
   p.setPen(QPen(palette::kSteelShade, 1.5));
-  p.setBrush(QColor(0x9C, 0xA6, 0xB4));
+  p.setBrush(palette::kBearing);
   p.drawPolygon(QPolygonF{{x - 14, kShaftY + 18}, {x + 14, kShaftY + 18},
                           {x + 26, kGroundY}, {x - 26, kGroundY}});
   p.drawRoundedRect(QRectF(x - 20, kShaftY - 20, 40, 40), 5, 5);
@@ -106,8 +106,8 @@ void Plane(QPainter& p, int plane) {
   const QColor colour = PlaneColour(plane);
   p.setPen(QPen(colour, 1.5));
   QLinearGradient face(x - 8, 0, x + 8, 0);
-  face.setColorAt(0, QColor(0xD8, 0xD8, 0xD8));
-  face.setColorAt(1, QColor(0x98, 0x98, 0x98));
+  face.setColorAt(0, palette::kDiscFaceLit);
+  face.setColorAt(1, palette::kDiscFaceShade);
   p.setBrush(face);
   p.drawRoundedRect(QRectF(x - 8, kShaftY - 70, 16, 140), 4, 4);
   Text(p, {x, kShaftY - 80}, Qt::AlignHCenter | Qt::AlignBottom,
@@ -117,7 +117,7 @@ void Plane(QPainter& p, int plane) {
 // The once-per-revolution mark on the shaft and the tachometer that sees it.
 void Reference(QPainter& p) {
   p.setPen(QPen(palette::kPageText, 1));
-  p.setBrush(Qt::white);
+  p.setBrush(palette::kWhite);
   p.drawRect(QRectF(kMarkX - 5, kShaftY - 7, 10, 14));
 
   p.setPen(QPen(palette::kPageText, 1.2, Qt::DashLine));

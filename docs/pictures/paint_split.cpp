@@ -24,7 +24,7 @@ void Plane(QPainter& p, const PageFacts& facts) {
   const QColor colour = PlaneColour(0);
   Disc(p, kCentre, kRadius);
   p.setPen(QPen(palette::kSteelShade, 1.2));
-  p.setBrush(Qt::white);
+  p.setBrush(palette::kWhite);
   for (int angle = 0; angle < 360; angle += facts.holePitch) {
     p.drawEllipse(OnClock(kCentre, kHoleRing, angle), 5, 5);
   }

@@ -7,14 +7,24 @@
 #include "calculation.h"
 #include "format.h"
 #include "messages.h"
+#include "number_reader.h"
 
 namespace balance3::help {
 
 namespace {
 
+// The page writes its readings with a comma, as the default ones are written.
+constexpr std::u16string_view kComma = u",";
+
+// Read as F9 reads it, so the page's readings are the calculation's.
 double Read(int sensor, int run, Quantity quantity) {
   const std::u16string_view text = kDefaultTexts[FieldIndex({sensor, run, quantity})];
-  return QString::fromStdU16String(std::u16string(text)).replace(',', '.').toDouble();
+  const std::optional<double> value = ReadNumber(text, kComma);
+  if (!value) {
+    throw std::runtime_error("a default reading that F9 refuses: " +
+                             QString::fromStdU16String(std::u16string(text)).toStdString());
+  }
+  return *value;
 }
 
 std::u16string Typed(double value, int decimals) {
@@ -22,11 +32,10 @@ std::u16string Typed(double value, int decimals) {
 }
 
 // One press of F9, as the main window makes it once shown: masses in percent.
-// The page writes its readings with a comma, as the default ones are written.
 Corrections PressF9(const FieldTexts& texts) {
   CalculatorState state;
   SetTrialReferences(state, 100.0);
-  const CalculationOutcome outcome = Calculate(texts, u",", state);
+  const CalculationOutcome outcome = Calculate(texts, kComma, state);
   if (!outcome.corrections) {
     throw std::runtime_error("the readings give no correction: " +
                              WarningText(outcome.warnings.front()));
@@ -74,7 +83,7 @@ Corrections Calculated(const Readings& readings) {
 Corrections WorkedExample() { return PressF9(kDefaultTexts); }
 
 QString AsShown(double value) {
-  return QString::fromStdU16String(FormatResult(value, u","));
+  return QString::fromStdU16String(FormatResult(value, kComma));
 }
 
 }  // namespace balance3::help

@@ -56,6 +56,33 @@ TEST(ReadMeasurements, ReportsBadFieldsInTableOrder) {
   }
 }
 
+// Each field's row of the stop rule: the field unreadable, the next one
+// negative, which only a scan that goes on reports. The last field has no
+// next one, and there stopping and going on are alike.
+TEST(ReadMeasurements, EachUnreadableFieldStopsOrGoesOnAsItsRowSays) {
+  const struct {
+    const char* field;
+    bool stops;
+  } kRows[] = {
+      {"EditV10", true},  {"EditF10", true},  {"EditV11", true},  {"EditF11", true},
+      {"EditV12", true},  {"EditF12", true},  {"EditV13", true},  {"EditF13", true},
+      {"EditV20", true},  {"EditF20", true},  {"EditV21", false}, {"EditF21", true},
+      {"EditV22", false}, {"EditF22", true},  {"EditV23", false}, {"EditF23", true},
+      {"EditV30", false}, {"EditF30", true},  {"EditV31", false}, {"EditF31", true},
+      {"EditV32", false}, {"EditF32", true},  {"EditV33", false},
+  };
+  for (const auto& row : kRows) {
+    SCOPED_TRACE(row.field);
+    const int field = testing::FieldNamed(row.field);
+    FieldTexts texts = TextsWith({{row.field, u""}});
+    texts[field + 1] = u"-1";
+    std::vector<Warning> expected = {{WarningKind::Unreadable, FieldAt(field)}};
+    if (!row.stops) expected.push_back({WarningKind::Negative, FieldAt(field + 1)});
+    MeasurementSet set;
+    EXPECT_EQ(WarningTexts(ReadMeasurements(texts, u",", set)), WarningTexts(expected));
+  }
+}
+
 TEST(ReadMeasurements, DefaultsNeedACommaLocale) {
   MeasurementSet set;
   EXPECT_EQ(WarningTexts(ReadMeasurements(kDefaultTexts, u".", set)),

@@ -10,6 +10,7 @@
 #include <exception>
 
 #include "catalogue.h"
+#include "page_marks.h"
 #include "page_files.h"
 #include "page_text.h"
 
@@ -96,8 +97,8 @@ QString WithPictures(QString html) {
 
 int main(int argc, char* argv[]) {
   QGuiApplication app(argc, argv);
-  if (argc != 4) {
-    std::fprintf(stderr, "usage: make_manual MANUAL.html HELP.html OUT.html\n");
+  if (argc != 6) {
+    std::fprintf(stderr, "usage: make_manual MANUAL.html HELP.html OUT.html STYLE.css OUT.css\n");
     return 2;
   }
   try {
@@ -109,6 +110,8 @@ int main(int argc, char* argv[]) {
     const QString chapter = "<h2 id=\"using\">2. Using the calculator</h2>" + help;
     WriteText(argv[3], WithPictures(WithContents(ForPrintTables(
                            QString(manual).replace("<!--HELP-->", chapter)))));
+    // The print style's colours are the help page's, from the one palette.
+    WriteText(argv[5], FillMarks(ReadText(argv[4]), Facts()));
   } catch (const std::exception& error) {
     std::fprintf(stderr, "make_manual: %s\n", error.what());
     return 1;

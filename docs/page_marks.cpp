@@ -122,6 +122,8 @@ void AddColours(QHash<QString, QString>& values) {
   values["colour.tablehead"] = palette::kPageTableHead.name();
   values["colour.rule"] = palette::kPageRule.name();
   values["colour.note"] = palette::kPageNote.name();
+  values["colour.aside"] = palette::kPageAside.name();
+  values["colour.listing"] = palette::kPageListing.name();
 }
 
 QHash<QString, QString> MarkValues(const PageFacts& facts) {

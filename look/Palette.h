@@ -41,6 +41,10 @@ inline const QColor kPageHeading(0x0B, 0x3D, 0x91);
 inline const QColor kPageTableHead = kButtonPanel.background;
 inline const QColor kPageRule(0x7A, 0x8C, 0xA6);
 inline const QColor kPageNote(0xFF, 0xF6, 0xD5);
+// The printed manual's own: its running footer and page references, and the
+// ground of its command listings.
+inline const QColor kPageAside(0x55, 0x55, 0x55);
+inline const QColor kPageListing(0xF2, 0xF4, 0xF7);
 
 // The painted symbols' colours, which the help page's pictures share: the
 // planes come in the sign's red and the ground's green, the rotor in the

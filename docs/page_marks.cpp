@@ -5,11 +5,57 @@
 #include <QSet>
 #include <stdexcept>
 
+#include "page_text.h"
+
 namespace balance3::help {
 namespace {
 
 QString Fixed(double value, int decimals) {
   return QString::number(value, 'f', decimals).replace('.', ',');
+}
+
+// A share or fraction as the page writes it: shortest, with a decimal comma.
+QString Plain(double value) { return QString::number(value).replace('.', ','); }
+
+QString AsTyped(const Reading& reading) {
+  return Fixed(reading.mass, 2) + " at " + Fixed(reading.angle, 0) + "°";
+}
+
+void AddResults(QHash<QString, QString>& values, const QString& prefix,
+                const Corrections& results) {
+  for (int k = 0; k < kPlanes; ++k) {
+    const QString plane = QString("%1.plane%2.").arg(prefix).arg(k + 1);
+    values[plane + "mass"] = AsShown(results[k].mass);
+    values[plane + "angle"] = AsShown(results[k].angle);
+  }
+}
+
+void AddTrim(QHash<QString, QString>& values, const PageFacts& facts) {
+  const TrimExample& trim = facts.trim;
+  values["trim.plane"] = QString::number(trim.plane + 1);
+  values["trim.off"] = Fixed(trim.offDegrees, 0);
+  values["trim.left.mass"] = AsShown(trim.left.mass);
+  values["trim.left.angle"] = AsShown(trim.left.angle);
+  AddResults(values, "trim", trim.trim);
+  AddResults(values, "repeat", facts.repeat.results);
+  for (int sensor = 0; sensor < kPlanes; ++sensor) {
+    const QString s = QString(".s%1").arg(sensor + 1);
+    values["check" + s] = AsTyped(trim.check[sensor]);
+    values["repeat" + s] = AsTyped(facts.repeat.run0[sensor]);
+    for (int run = 1; run < kRuns; ++run) {
+      values[QString("trim.r%1").arg(run) + s] = AsTyped(trim.trialRuns[run - 1][sensor]);
+    }
+  }
+  for (std::size_t i = 0; i < facts.angleErrors.size(); ++i) {
+    const QString error = QString("error%1.").arg(i + 1);
+    values[error + "degrees"] = Fixed(facts.angleErrors[i].degrees, 0);
+    values[error + "left"] = Fixed(facts.angleErrors[i].left * 100, 0);
+    values[error + "plane1"] = AsShown(facts.angleErrors[i].left * facts.example[0].mass);
+  }
+  values["lever.residual"] = Plain(facts.lever.residual);
+  values["lever.at"] = Plain(facts.lever.planeAt);
+  values["lever.onA"] = Plain(facts.lever.onA);
+  values["lever.allowed"] = Plain(facts.lever.allowed);
 }
 
 void AddExample(QHash<QString, QString>& values, const PageFacts& facts) {
@@ -63,6 +109,7 @@ void AddRotor(QHash<QString, QString>& values, const PageFacts& facts) {
     values[grade + "g"] = QString::number(facts.tolerances[i].grade).replace('.', ',');
     values[grade + "unbalance"] = Fixed(facts.tolerances[i].unbalance, 0);
     values[grade + "grams"] = Fixed(facts.tolerances[i].grams, 1);
+    values[grade + "bearing"] = Fixed(facts.tolerances[i].perBearing, 0);
   }
 }
 
@@ -71,21 +118,8 @@ QHash<QString, QString> MarkValues(const PageFacts& facts) {
   AddExample(values, facts);
   AddSplit(values, facts);
   AddRotor(values, facts);
+  AddTrim(values, facts);
   return values;
-}
-
-// Rewrites every match of `pattern` in `text` with what `replace` makes of it.
-template <typename Replace>
-QString ReplaceEach(const QString& text, const QRegularExpression& pattern, Replace replace) {
-  QString result;
-  qsizetype done = 0;
-  for (const QRegularExpressionMatch& match : pattern.globalMatch(text)) {
-    result += QStringView(text).mid(done, match.capturedStart() - done);
-    result += replace(match);
-    done = match.capturedEnd();
-  }
-  result += QStringView(text).mid(done);
-  return result;
 }
 
 QString FillMarks(const QString& page, const PageFacts& facts) {

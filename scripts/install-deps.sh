@@ -3,10 +3,10 @@
 # so a machine that has everything pays one dpkg-query and prints nothing.
 set -euo pipefail
 
-build=(cmake make g++ pkg-config qt6-base-dev libxcb1-dev fonts-liberation)
+build=(cmake make g++ pkg-config qt6-base-dev libxcb1-dev fonts-liberation weasyprint)
 declare -A extra=(
   [build]=""
-  [test]="libgtest-dev desktop-file-utils appstream xvfb openbox metacity xdotool x11-utils weston qt6-wayland dbus-daemon at-spi2-core python3-pyatspi"
+  [test]="libgtest-dev qpdf desktop-file-utils appstream xvfb openbox metacity xdotool x11-utils weston mutter qt6-wayland dbus-daemon at-spi2-core python3-pyatspi"
   [bench]="libbenchmark-dev python3 xvfb"
   [package]="dpkg-dev file"
   [fuzz]="clang libclang-rt-dev"

@@ -28,6 +28,7 @@ zgrep -q '^\.TH BALANCE3 1' "$prefix/share/man/man1/balance3.1.gz" || fail "no m
 
 desktop=$prefix/share/applications/$id.desktop
 grep -qx "Path=$doc" "$desktop" || fail "desktop entry does not start in the manual's folder"
+grep -qx "StartupWMClass=$id" "$desktop" || fail "desktop entry does not name the windows' class"
 for size in 16 22 24 32 48 64 128 256; do
   [[ -s $prefix/share/icons/hicolor/${size}x$size/apps/$id.png ]] || fail "no ${size}px icon"
 done

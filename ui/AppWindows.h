@@ -3,10 +3,13 @@
 #include <QApplication>
 #include <QWindow>
 
+#include "AccessibleWindows.h"
+#include "ModalKeeper.h"
 #include "ModalRecall.h"
 #include "NSOUnit.h"
 #include "Unit1.h"
 #include "UnitAbout.h"
+#include "WindowHints.h"
 
 // The program's three windows, each created once in start-up order (members
 // are built in declaration order): the main window, the help window (which
@@ -19,8 +22,10 @@ struct AppWindows {
   TFormAbout formAbout;
   TNSOForm nsoForm;
   balance3::ModalRecall modalRecall;
+  balance3::ModalKeeper modalKeeper;
 
   AppWindows() {
+    balance3::InstallAccessibleWindows();
     QObject::connect(&form1, &TForm1::warningRequested, &nsoForm, &TNSOForm::ShowWarning);
     QObject::connect(&form1, &TForm1::helpRequested, &formAbout, &TFormAbout::Help);
     QObject::connect(&nsoForm, &TNSOForm::helpRequested, &formAbout, &TFormAbout::Help);
@@ -29,11 +34,13 @@ struct AppWindows {
     // parent widget would do the same but lets Qt place the help window,
     // whose first place is the window system's choice. Each showing makes a
     // modal window transient for the window that asked for it; until then,
-    // and when no window of ours is active, for the main window.
-    form1.winId();
-    for (QWidget* modal : {static_cast<QWidget*>(&formAbout), static_cast<QWidget*>(&nsoForm)}) {
-      modal->winId();
-      modal->windowHandle()->setTransientParent(form1.windowHandle());
+    // and when no window of ours is active, for the main window. Each
+    // window gets its native window here, once, named after the desktop entry.
+    for (QWidget* window : {static_cast<QWidget*>(&form1), static_cast<QWidget*>(&formAbout),
+                            static_cast<QWidget*>(&nsoForm)}) {
+      window->winId();
+      balance3::NameDesktopEntryOnX11(window->windowHandle());
+      if (window != &form1) window->windowHandle()->setTransientParent(form1.windowHandle());
     }
     qApp->installNativeEventFilter(&modalRecall);
   }

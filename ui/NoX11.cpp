@@ -11,6 +11,8 @@ bool ModalRecall::nativeEventFilter(const QByteArray&, void*, qintptr*) { return
 
 void MarkTransientOnX11(const QWindow*) {}
 
+void NameDesktopEntryOnX11(const QWindow*) {}
+
 bool IsFrameExtentsChange(const QByteArray&, const void*, const QWindow*) { return false; }
 
 }  // namespace balance3

@@ -29,6 +29,8 @@ namespace {
 
 constexpr const char* kHelpPage = "vantrel.html";
 constexpr const char* kManual = BALANCE3_MANUAL_NAME;
+// Where the package installs the manual, from the program's folder.
+constexpr const char* kInstalledManual = BALANCE3_MANUAL_FROM_PROGRAM "/" BALANCE3_MANUAL_NAME;
 
 QWidget* Panel(QWidget* parent, int height) {
   auto* panel = new QWidget(parent);
@@ -129,7 +131,11 @@ QString TFormAbout::HelpPagePath() {
 // seen only in this window: creation only names it, like a browser told where
 // to go, and it is read once the main window is on the screen, but never past
 // this window's showing.
-void TFormAbout::FormCreate(const QString& pagePath) { pendingPage_ = pagePath; }
+void TFormAbout::FormCreate(const QString& pagePath) {
+  pendingPage_ = pagePath;
+  // The package installs the page beside the program: the page's folder is the program's.
+  installedManual_ = QDir::cleanPath(QFileInfo(pagePath).dir().absoluteFilePath(kInstalledManual));
+}
 
 void TFormAbout::LoadPage() {
   if (!pendingPage_) return;
@@ -165,8 +171,12 @@ void TFormAbout::Help() {
   lastPlace_ = geometry();
 }
 
+// A manual in the working directory comes first, as the shell would find it
+// there; then the installed one, so that the manual opens however the
+// program was started.
 void TFormAbout::Button1Click() {
-  const QString path = QDir::current().absoluteFilePath(kManual);
+  QString path = QDir::current().absoluteFilePath(kManual);
+  if (!QFileInfo::exists(path)) path = installedManual_;
   const bool opened = QFileInfo::exists(path) && !NoPdfViewer() &&
                       QDesktopServices::openUrl(QUrl::fromLocalFile(path));
   if (!opened) emit warningRequested("Manual not found");

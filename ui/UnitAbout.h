@@ -23,7 +23,8 @@ class TFormAbout : public QDialog {
   // open window to the front.
   void Help();
 
-  // Opens the manual from the working directory in the desktop's viewer.
+  // Opens the manual from the working directory, or else the installed one,
+  // in the desktop's viewer.
   void Button1Click();
 
   static QString HelpPagePath();
@@ -46,5 +47,6 @@ class TFormAbout : public QDialog {
   QPushButton* Button5;
   QRect lastPlace_;  // client area at the last closing; none before the first
   std::optional<QString> pendingPage_;  // the page's path until it is loaded
+  QString installedManual_;  // where the package puts the manual
   bool pageQueued_ = false;  // to be loaded once the paint under way is done
 };

@@ -15,6 +15,13 @@ namespace balance3 {
 // window.
 void MarkTransientOnX11(const QWindow* window);
 
+// Names the application's desktop entry (QGuiApplication::desktopFileName)
+// as the window's class (WM_CLASS), by which docks and task managers on X11
+// match a window to the entry it was started from. Qt's X11 backend writes
+// the application's name there instead, which the accessibility tools show
+// as the program's name and so stays as it is.
+void NameDesktopEntryOnX11(const QWindow* window);
+
 // Whether the native event says that the window manager has set the frame
 // around `window` (its _NET_FRAME_EXTENTS property).
 bool IsFrameExtentsChange(const QByteArray& eventType, const void* message,

@@ -1,5 +1,6 @@
 #include "balancing_practice.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "polar.h"
@@ -28,6 +29,16 @@ double TrialMassGrams(const ExampleRotor& rotor, double share) {
 
 double PermissibleUnbalance(double grade, double massKg, double rpm) {
   return 9549.0 * grade * massKg / rpm;
+}
+
+double BearingAllocation(double centreOfMass) {
+  return std::clamp(1.0 - centreOfMass, 0.3, 0.7);
+}
+
+double OnBearingA(double planeAt) { return 1.0 - planeAt; }
+
+double LeftByAngleError(double degrees) {
+  return 2.0 * std::sin(degrees * kDegreesToRadians / 2.0);
 }
 
 double AtRadius(double mass, double fromRadius, double toRadius) {

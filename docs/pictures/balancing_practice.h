@@ -30,6 +30,19 @@ double TrialMassGrams(const ExampleRotor& rotor, double share);
 // 1000 * 60 / (2 pi) rounded as the grade tables round it.
 double PermissibleUnbalance(double grade, double massKg, double rpm);
 
+// The share of U_per that ISO 21940-11 allocates to bearing A, by the lever
+// rule from the centre of mass's place on the span (0 at A, 1 at B), kept
+// within 0.3 to 0.7 as the standard bounds it.
+double BearingAllocation(double centreOfMass);
+
+// The share of a correction plane's unbalance that bearing A carries, by the
+// lever rule, the plane at `planeAt` of the span from A (0 at A, 1 at B).
+double OnBearingA(double planeAt);
+
+// What is left of a plane's correction fitted `degrees` off its angle, as a
+// share of it: |1 - e^(i d)| = 2 sin(d / 2).
+double LeftByAngleError(double degrees);
+
 // A mass fitted at another radius with the same effect: the unbalance m r
 // stays, so m2 = m1 * r1 / r2.
 double AtRadius(double mass, double fromRadius, double toRadius);

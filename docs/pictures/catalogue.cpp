@@ -13,8 +13,8 @@ namespace {
 // Twelve holes every 30°: a usual ring of balancing holes, and wide enough
 // apart that the split is worth working out.
 constexpr int kHolePitch = 30;
-// A two-pole motor's rotor, long enough to bend near its running speed: the
-// kind of rotor that needs three planes.
+// A two-pole motor's rotor, long and slender enough to run above 70 % of
+// its first bending critical speed: the kind of rotor that needs three planes.
 constexpr ExampleRotor kRotor = {1200.0, 2980.0, 300.0, 2};
 // The share of the bearing load a trial weight's force should stay within.
 constexpr double kTrialShares[] = {0.05, 0.10};
@@ -23,23 +23,26 @@ constexpr double kTrialGrams = 15.0;
 constexpr double kFitRadius = 250.0;
 // Grades for turbines and fast motors, and the ones either side of them.
 constexpr double kGrades[] = {6.3, 2.5, 1.0};
+// A symmetric rotor's centre of mass, mid-span: each bearing gets half.
+constexpr double kMidSpan = 0.5;
+// A residual of 0.9 U_per in a plane at a quarter of the span: below U_per,
+// yet over the share of the bearing beside it.
+constexpr double kLeverResidual = 0.9;
+constexpr double kLeverPlaneAt = 0.25;
+// Angle errors a fitter can make by eye and with a protractor.
+constexpr double kAngleErrors[] = {5.0, 10.0};
 
 double Rounded(double value, int decimals) {
   const double scale = std::pow(10.0, decimals);
   return std::round(value * scale) / scale;
 }
 
-double Typed(int sensor, int run, Quantity quantity) {
-  return TypedReading(sensor, run, quantity).replace(',', '.').toDouble();
-}
-
 // How far plane 2's trial weight moved each reading: Run2 minus Run0.
 std::array<double, kPlanes> Plane2Moved() {
+  const Readings job = ExampleReadings();
   std::array<double, kPlanes> moved{};
   for (int sensor = 0; sensor < kPlanes; ++sensor) {
-    const Correction run0{Typed(sensor, 0, Quantity::Amplitude), Typed(sensor, 0, Quantity::Phase)};
-    const Correction run2{Typed(sensor, 2, Quantity::Amplitude), Typed(sensor, 2, Quantity::Phase)};
-    moved[sensor] = Rounded(Combine(run2, {run0.mass, run0.angle + 180.0}).mass, 2);
+    moved[sensor] = Rounded(Difference(job[sensor][2], job[sensor][0]).mass, 2);
   }
   return moved;
 }
@@ -55,8 +58,11 @@ void SizeForRotor(PageFacts& facts) {
   }
   for (std::size_t i = 0; i < facts.tolerances.size(); ++i) {
     const double unbalance = Rounded(PermissibleUnbalance(kGrades[i], kRotor.massKg, kRotor.rpm), 0);
-    facts.tolerances[i] = {kGrades[i], unbalance, Rounded(unbalance / kRotor.radiusMm, 1)};
+    facts.tolerances[i] = {kGrades[i], unbalance, Rounded(unbalance / kRotor.radiusMm, 1),
+                           Rounded(unbalance * BearingAllocation(kMidSpan), 0)};
   }
+  facts.lever = {kLeverResidual, kLeverPlaneAt, kLeverResidual * OnBearingA(kLeverPlaneAt),
+                 BearingAllocation(kMidSpan)};
 }
 
 }  // namespace
@@ -77,6 +83,11 @@ PageFacts Facts() {
   // The trial weight left on is 100 % at 0°: taking it off adds it at 180°.
   facts.leftOn = Combine(facts.example[2], {100.0, 180.0});
   SizeForRotor(facts);
+  for (std::size_t i = 0; i < facts.angleErrors.size(); ++i) {
+    facts.angleErrors[i] = {kAngleErrors[i], LeftByAngleError(kAngleErrors[i])};
+  }
+  facts.trim = Trim(facts.example);
+  facts.repeat = RepeatedRun0();
   return facts;
 }
 

@@ -6,6 +6,7 @@
 #include <array>
 
 #include "balancing_practice.h"
+#include "trim_example.h"
 #include "weight_split.h"
 #include "worked_example.h"
 
@@ -25,6 +26,22 @@ struct Tolerance {
   double grade = 0.0;      // mm/s
   double unbalance = 0.0;  // g*mm
   double grams = 0.0;      // the same as a mass at the rotor's radius
+  double perBearing = 0.0; // g*mm, the share of a symmetric rotor's bearing
+};
+
+// A weight fitted off its angle, and the share of it that is then left.
+struct AngleError {
+  double degrees = 0.0;
+  double left = 0.0;
+};
+
+// A residual in one plane that looks allowed against the whole U_per but is
+// not against the share of the bearing next to it.
+struct LeverCase {
+  double residual = 0.0;  // of U_per
+  double planeAt = 0.0;   // of the span from bearing A
+  double onA = 0.0;       // of U_per
+  double allowed = 0.0;   // of U_per, bearing A's share on a symmetric rotor
 };
 
 // What the help page's pictures and numbers show, worked out once. Every
@@ -47,6 +64,10 @@ struct PageFacts {
   double load = 0.0;   // N on one bearing
   std::array<TrialSize, 2> trial;  // the smallest and the largest advised
   std::array<Tolerance, 3> tolerances;
+  LeverCase lever;
+  std::array<AngleError, 2> angleErrors;
+  TrimExample trim;      // the worked example's trim by its own trial runs
+  RepeatExample repeat;  // and its results from a second Run0
 };
 PageFacts Facts();
 

@@ -31,4 +31,8 @@ Correction Combine(const Correction& a, const Correction& b) {
   return {std::abs(sum), angle < 0 ? angle + 360.0 : angle};
 }
 
+Correction Difference(const Correction& a, const Correction& b) {
+  return Combine(a, {b.mass, b.angle + 180.0});
+}
+
 }  // namespace balance3::help

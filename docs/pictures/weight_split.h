@@ -30,4 +30,8 @@ SplitWeight SplitBetweenHoles(const Correction& weight, int pitch);
 // degrees), make one.
 Correction Combine(const Correction& a, const Correction& b);
 
+// `a` minus `b` as vectors: `b` turned by 180° and combined, as a reading
+// minus Run0 gives a trial weight's effect.
+Correction Difference(const Correction& a, const Correction& b);
+
 }  // namespace balance3::help

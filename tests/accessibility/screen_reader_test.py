@@ -89,6 +89,9 @@ def main():
     try:
         app = wait_for(lambda: application(os.path.basename(program)),
                        "the calculator never appeared on the accessibility bus")
+        roles = [(window.getRoleName(), window.name) for window in app]
+        if ("frame", "Balancing calculator for 3 planes of correction") not in roles:
+            sys.exit(f"FAIL: the main window is not announced as a window: {roles}")
         before = wait_for(lambda: spoken_results(app),
                           "no result label is on the accessibility bus")
         if before != {what: "н.д." for what in EXPECTED}:

@@ -83,6 +83,17 @@ class HelpPageTest : public QObject {
     QVERIFY(pictures > 0);
   }
 
+  // The manual takes the page in as a chapter, where a link to nothing is a
+  // dead link on paper too.
+  void everyLinkInThePageLeadsSomewhere() {
+    static const QRegularExpression link("href=\"#([^\"]+)\"");
+    const QString page = BuiltPage();
+    for (const QRegularExpressionMatch& match : link.globalMatch(page)) {
+      const QString target = match.captured(1);
+      QVERIFY2(page.contains(" id=\"" + target + "\""), qPrintable(target));
+    }
+  }
+
   void formulasGiveWhatHandWorkingGives_data() {
     QTest::addColumn<QString>("table");
     QTest::addColumn<int>("row");
@@ -105,6 +116,18 @@ class HelpPageTest : public QObject {
     // sqrt(21,675^2 + 52,251^2) = 56,568 at atan(52,251 / 21,675) = 67,470°
     QTest::newRow("combined, mass") << "combine" << 3 << 2 << "56,57";
     QTest::newRow("combined, angle") << "combine" << 3 << 1 << "67,47";
+    // 10° off: 2 sin 5° = 2 * 0,087156 = 0,17431, of 46,47 % it is 8,100 %
+    QTest::newRow("angle error, share left") << "tolerance" << 2 << 1 << "17";
+    QTest::newRow("angle error, plane 1") << "tolerance" << 2 << 2 << "8,10";
+    // 0,9 U_per at 0,25 L from A: (1 - 0,25) * 0,9 = 0,675 on A
+    QTest::newRow("lever rule") << "lever" << 1 << 2 << "0,675 U<sub>per</sub>";
+    // Half of G 2,5's 9613 g mm on each bearing: 4806,5
+    QTest::newRow("tolerance per bearing") << "grades" << 2 << 4 << "4807";
+    // Check run 0,87 at 292° plus Run1 4,9 at 114° minus Run0 7,2 at 238°:
+    // x = 0,32591 - 1,99301 + 3,81542 = 2,14832,
+    // y = -0,80665 + 4,47637 + 6,10595 = 9,77567;
+    // sqrt(2,14832^2 + 9,77567^2) = 10,009 at atan(9,77567 / 2,14832) = 77,6°
+    QTest::newRow("trim, Run1 at sensor 1") << "trim" << 2 << 1 << "10,01 at 78°";
   }
   void formulasGiveWhatHandWorkingGives() {
     QFETCH(QString, table);

@@ -2,6 +2,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTextBrowser>
+#include <optional>
 
 #include "UiFixture.h"
 #include "UrlRecorder.h"
@@ -15,8 +16,9 @@ class HelpWindowTest : public QObject {
   QString startDir;
   const QByteArray path = qgetenv("PATH");
 
-  void putManual() {
-    QFile manual(workDir.filePath("Kestrune_manual.pdf"));
+  void putManual(const QString& path) {
+    QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+    QFile manual(path);
     QVERIFY(manual.open(QIODevice::WriteOnly));
   }
   QTextBrowser* browser(TFormAbout& about) {
@@ -89,17 +91,28 @@ class HelpWindowTest : public QObject {
   }
 
   // Where xdg-utils are installed, xdg-mime names the PDF viewer, if any.
+  // Installed, the program and its page are in P/lib/balance3, the manual in
+  // P/share/doc/balance3.
   void manualOpensFromTheWorkingDirectory_data() {
     QTest::addColumn<QString>("xdgMimeSays");  // null: no xdg-mime
     QTest::addColumn<bool>("opens");
-    QTest::newRow("no xdg-utils") << QString() << true;
-    QTest::newRow("a PDF viewer") << "xpdf.desktop" << true;
-    QTest::newRow("no PDF viewer") << "" << false;
+    QTest::addColumn<bool>("installed");  // the manual only where the package puts it
+    QTest::newRow("no xdg-utils") << QString() << true << false;
+    QTest::newRow("a PDF viewer") << "xpdf.desktop" << true << false;
+    QTest::newRow("no PDF viewer") << "" << false << false;
+    QTest::newRow("installed, from any folder") << "xpdf.desktop" << true << true;
   }
   void manualOpensFromTheWorkingDirectory() {
     QFETCH(QString, xdgMimeSays);
     QFETCH(bool, opens);
-    putManual();
+    QFETCH(bool, installed);
+    QTemporaryDir prefix;
+    const QString path = installed ? prefix.filePath("share/doc/balance3/Kestrune_manual.pdf")
+                                   : workDir.filePath("Kestrune_manual.pdf");
+    putManual(path);
+    std::optional<TFormAbout> installedWindow;
+    if (installed) installedWindow.emplace(prefix.filePath("lib/balance3/vantrel.html"));
+    TFormAbout& about = installed ? *installedWindow : ui.about();
     QTemporaryDir bin;
     QFile xdgMime(bin.filePath("xdg-mime"));
     if (!xdgMimeSays.isNull()) {
@@ -113,9 +126,8 @@ class HelpWindowTest : public QObject {
     ui.script().then(steps::Press(Qt::Key_F1));
     if (!opens) ui.script().then(steps::CloseWarning(warnings));
     ui.script().then(steps::Press(Qt::Key_F10));
-    ui.about().Help();
-    const QUrl manual = QUrl::fromLocalFile(workDir.filePath("Kestrune_manual.pdf"));
-    QCOMPARE(viewer.urls, opens ? QList<QUrl>{manual} : QList<QUrl>{});
+    about.Help();
+    QCOMPARE(viewer.urls, opens ? QList<QUrl>{QUrl::fromLocalFile(path)} : QList<QUrl>{});
     QCOMPARE(warnings, opens ? QStringList{} : QStringList{"Manual not found"});
   }
 

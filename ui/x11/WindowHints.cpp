@@ -1,5 +1,6 @@
 #include "WindowHints.h"
 
+#include <QGuiApplication>
 #include <QWindow>
 
 #include "X11.h"
@@ -13,6 +14,17 @@ void MarkTransientOnX11(const QWindow* window) {
   const auto parentId = xcb_window_t(parent->winId());
   xcb_change_property(connection, XCB_PROP_MODE_REPLACE, xcb_window_t(window->winId()),
                       XCB_ATOM_WM_TRANSIENT_FOR, XCB_ATOM_WINDOW, 32, 1, &parentId);
+}
+
+void NameDesktopEntryOnX11(const QWindow* window) {
+  xcb_connection_t* connection = X11Connection();
+  const QByteArray entry = QGuiApplication::desktopFileName().toUtf8();
+  if (!connection || entry.isEmpty()) return;
+  // Instance and class, each ended by a zero byte.
+  const QByteArray value = QCoreApplication::applicationName().toUtf8() + '\0' + entry + '\0';
+  xcb_change_property(connection, XCB_PROP_MODE_REPLACE, xcb_window_t(window->winId()),
+                      XCB_ATOM_WM_CLASS, XCB_ATOM_STRING, 8, uint32_t(value.size()),
+                      value.constData());
 }
 
 bool IsFrameExtentsChange(const QByteArray& eventType, const void* message,

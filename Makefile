@@ -55,10 +55,12 @@ bench:
 	python3 bench/startup.py build-bench/bin
 
 # Earlier packages go first, so that ./build/balance3_*.deb names one file.
+# CPack gives the package's outer members the modes the umask gives the files
+# it writes for them, so the umask is the same for every build.
 package: build
 	@$(DEPS) package
 	@rm -f $(BUILD)/balance3_*.deb
-	cd $(BUILD) && cpack
+	cd $(BUILD) && umask 022 && cpack
 
 # FUZZ_SECONDS in all, shared between the two targets.
 FUZZ_SECONDS ?= 600

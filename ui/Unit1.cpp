@@ -168,8 +168,10 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
   FitOnScreen(this);
   CenterOnScreen(this);
   Button1->setFocus();
-  connect(qApp, &QApplication::focusChanged, this,
-          [this](QWidget*, QWidget* now) { ShowWhole(now); });
+  // Held by the scroll area, not the window: the window's own destruction
+  // moves the focus, when it is a TForm1 no longer.
+  connect(qApp, &QApplication::focusChanged, scroller_,
+          [scroller = scroller_](QWidget*, QWidget* now) { ShowWhole(scroller, now); });
   qApp->installEventFilter(this);
 }
 
@@ -312,11 +314,11 @@ void TForm1::Button3Click() { emit helpRequested(); }
 
 // The scroll area itself brings only a field's text cursor into view; the
 // user wants to see the whole field, and the whole button.
-void TForm1::ShowWhole(QWidget* control) {
-  if (!control || !scroller_->widget()->isAncestorOf(control)) return;
-  const QPoint centre = control->mapTo(scroller_->widget(), control->rect().center());
-  scroller_->ensureVisible(centre.x(), centre.y(), control->width() / 2 + 8,
-                           control->height() / 2 + 8);
+void TForm1::ShowWhole(QScrollArea* scroller, QWidget* control) {
+  if (!control || !scroller->widget()->isAncestorOf(control)) return;
+  const QPoint centre = control->mapTo(scroller->widget(), control->rect().center());
+  scroller->ensureVisible(centre.x(), centre.y(), control->width() / 2 + 8,
+                          control->height() / 2 + 8);
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {

@@ -43,7 +43,7 @@ class TForm1 : public QWidget {
   void AddResultCell(QWidget* group, int plane, int row);
   QWidget* CreateButtonRow(QWidget* parent);
   void SetTabOrder();
-  void ShowWhole(QWidget* control);
+  static void ShowWhole(QScrollArea* scroller, QWidget* control);
 
   std::array<QLineEdit*, balance3::kFieldCount> fields_{};  // in reading order
   std::array<balance3::ResultLabel*, balance3::kResultCount> results_{};  // in writing order

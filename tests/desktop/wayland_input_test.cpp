@@ -4,6 +4,7 @@
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QTest>
+#include <QTimer>
 #include <QWindow>
 #include <memory>
 #include <optional>
@@ -14,7 +15,7 @@
 namespace {
 
 constexpr char kService[] = "org.gnome.Mutter.RemoteDesktop";
-constexpr uint kShift = 0xffe1, kF1 = 0xffbe, kF10 = 0xffc7;  // X keysyms
+constexpr uint kShift = 0xffe1, kF1 = 0xffbe, kF10 = 0xffc7, kEscape = 0xff1b;  // X keysyms
 constexpr int kLeftButton = 0x110;  // BTN_LEFT
 
 // Real keys and pointer through mutter's remote-desktop interface: the
@@ -139,6 +140,33 @@ class WaylandInputTest : public QObject {
         .then("the click handled", [&] { return sinceClick.elapsed() > 500; },
               [&] { input.Key(kF10); })
         .then("F10 closed help", [&] { return !windows.formAbout.isVisible(); }, [] {});
+    const QString failure = script.run();
+    QVERIFY2(failure.isEmpty(), qPrintable(failure));
+  }
+  // Qt's own title bar minimises a window as this does; GNOME then refuses
+  // it the keyboard back.
+  void warningMinimisedByItsTitleBarComesBackWithTheKeys() {
+    AppWindows windows;
+    windows.form1.show();
+    RemoteInput input;
+    QVERIFY2(input.Start(), "no remote-desktop session from the compositor");
+    bool warningLeft = false;  // the keyboard, once minimised
+    Script script;
+    script
+        .then("the main window has the keys", [&] { return HasKeys(windows.form1); },
+              [&] {
+                QTimer::singleShot(0, [&] { windows.nsoForm.ShowWarning("Incorrect trial weight"); });
+              })
+        .then("the warning has the keys", [&] { return HasKeys(windows.nsoForm); },
+              [&] {
+                QObject::connect(qApp, &QGuiApplication::focusWindowChanged, &windows.nsoForm,
+                                 [&](QWindow* window) { warningLeft |= window != windows.nsoForm.windowHandle(); });
+                windows.nsoForm.windowHandle()->setWindowStates(Qt::WindowMinimized);
+              })
+        .then("the warning has the keys again",
+              [&] { return warningLeft && HasKeys(windows.nsoForm); },
+              [&] { input.Key(kEscape); })
+        .then("Esc closed the warning", [&] { return !windows.nsoForm.isVisible(); }, [] {});
     const QString failure = script.run();
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
   }

@@ -19,6 +19,9 @@
 // to the window that does it. The connections are direct, so a request
 // returns only when its modal window has been closed.
 struct AppWindows {
+  // First: assistive technology may ask about a window as soon as it exists,
+  // and keeps what it was told.
+  bool accessibleWindows = (balance3::InstallAccessibleWindows(), true);
   TForm1 form1;
   TFormAbout formAbout;
   TNSOForm nsoForm;
@@ -26,7 +29,6 @@ struct AppWindows {
   balance3::ModalKeeper modalKeeper;
 
   AppWindows() {
-    balance3::InstallAccessibleWindows();
     QObject::connect(&form1, &TForm1::warningRequested, &nsoForm, &TNSOForm::ShowWarning);
     QObject::connect(&form1, &TForm1::helpRequested, &formAbout, &TFormAbout::Help);
     QObject::connect(&nsoForm, &TNSOForm::helpRequested, &formAbout, &TFormAbout::Help);

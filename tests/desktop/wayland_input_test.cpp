@@ -126,12 +126,15 @@ class WaylandInputTest : public QObject {
                                    mainHadKeys |= window == windows.form1.windowHandle();
                                  });
                 input.Button(true);
+                sinceClick.start();
               })
         // Released once the press has given the main window the keyboard, as
         // a hand's press lasts longer than the window's answer to it; a
         // request to the compositor on behalf of the window counts only
-        // while its button is down.
-        .then("the main window took the keys", [&] { return mainHadKeys; },
+        // while its button is down. A compositor that knows help is modal
+        // (Qt 6.8 tells it) keeps the keyboard with help.
+        .then("the main window took the keys, or not",
+              [&] { return mainHadKeys || sinceClick.elapsed() > 2000; },
               [&] {
                 input.Button(false);
                 sinceClick.start();

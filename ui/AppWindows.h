@@ -39,7 +39,8 @@ struct AppWindows {
     // whose first place is the window system's choice. Each showing makes a
     // modal window transient for the window that asked for it; until then,
     // and when no window of ours is active, for the main window. Each
-    // window gets its native window here, once, named after the desktop entry.
+    // window gets its native window here, named after the desktop entry (a
+    // dialog given a new one at a showing is named again then).
     for (QWidget* window : {static_cast<QWidget*>(&form1), static_cast<QWidget*>(&formAbout),
                             static_cast<QWidget*>(&nsoForm)}) {
       window->winId();

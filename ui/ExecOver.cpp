@@ -44,7 +44,10 @@ void ExecOver(QDialog* modal) {
   QWidget* asker = QApplication::activeModalWidget();
   if (!asker) asker = QApplication::activeWindow();
   const QPointer<QWidget> opener = asker;
+  // A dialog may get a new native window at a showing, which Qt's X11
+  // backend names after the application, not the desktop entry.
   modal->winId();
+  NameDesktopEntryOnX11(modal->windowHandle());
   if (asker) modal->windowHandle()->setTransientParent(asker->windowHandle());
   // Modal from its showing on, as exec() would make it: exec() then finds it
   // shown and only runs the loop.
